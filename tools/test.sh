@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Every test: installs what is missing, builds both trees, runs the native
+# tests, then the tests of the real Stats.dll under wine (in Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+bash tools/build.sh
+ctest --test-dir build/native --output-on-failure -j "$(nproc)"
+source tools/wine-env.sh
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --test-dir build/win32 --output-on-failure
