@@ -4,10 +4,25 @@
 #ifndef STATS_ENGINE_INTAKE_H_
 #define STATS_ENGINE_INTAKE_H_
 
+#include <cstdint>
+#include <string>
+
 #include "engine/host_args.h"
+#include "engine/qso.h"
 
 struct PluginState;
+class CContestRules;
 
 int AddQso(PluginState& state, const QsoArgs& qso);
+
+// The record intake makes of the host's arguments (removal searches for it).
+// A band name the band list knows is stored in the list's own spelling, so
+// "20M" and "20m" are one band everywhere; any other band text is kept as given.
+CInfo MakeQsoRecord(const CContestRules& bands, const QsoArgs& qso);
+
+// A text as a decimal number the way atoi reads it: leading white space, an
+// optional sign, digits up to the first non-digit, 0 without digits. Values
+// beyond the 32-bit range are clamped to it instead of overflowing.
+std::int32_t DecimalValue(const std::string& text);
 
 #endif  // STATS_ENGINE_INTAKE_H_

@@ -1,0 +1,62 @@
+// The bad-QSO file: a CR LF text file for the operator with one header line
+// and one line for every rejected QSO and every dupe.
+//
+//   header:  "CQ WW CW DX Contest UBN file " or "CQ WW SSB DX Contest UBN file "
+//   QSO:     "QSO:  " freq "  " mode "  " date-time "  " own-call "  " rst-sent
+//            "  " exch-sent "  " call "  " rst-rcvd "  " exch-rcvd verdict
+//
+// The QSO fields show the host's texts as it gave them; empty ones leave their
+// place empty, so two separators meet. Every operation opens and closes the
+// file itself; a file that cannot be opened or written loses its lines
+// silently (the operator's log in the host is the record, this is a report).
+#ifndef STATS_ENGINE_BAD_QSO_FILE_H_
+#define STATS_ENGINE_BAD_QSO_FILE_H_
+
+#include <cstdio>
+#include <string>
+
+#include "engine/host_args.h"
+
+// Verdicts; each begins with three blanks.
+extern const char kVerdictWrongBand[];  // "   WRONG BAND !!!"
+extern const char kVerdictWrongMode[];  // "   WRONG MODE !!!"
+extern const char kVerdictNoNumber[];   // "   NO NUMBER !!!"
+extern const char kVerdictDupe[];       // "   DUPE !!!"
+
+// The header line for the contest mode, without its line end.
+std::string BadQsoHeader(int isCw);
+
+// One QSO line, without its line end. freqKhz and time are the record's values
+// (the frequency in kHz, the time formatted "%Y-%m-%d %H%M"); every other field
+// is the host's argument unchanged.
+std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime& time,
+                       const char* verdict);
+
+// The file opened for appending for the length of one intake call; created when
+// missing. Appending to a file that could not be opened does nothing.
+class BadQsoAppender {
+ public:
+  explicit BadQsoAppender(const std::string& path);
+  ~BadQsoAppender();
+  BadQsoAppender(const BadQsoAppender&) = delete;
+  BadQsoAppender& operator=(const BadQsoAppender&) = delete;
+
+  void Append(const std::string& line);
+
+ private:
+  std::FILE* m_file;
+};
+
+// Creates or truncates the file and writes the header alone.
+void StartBadQsoFile(const std::string& path, int isCw);
+
+// Rewrites the file for a removed QSO: the header for the current mode, then
+// every old QSO line (the old header skipped) except those that contain both
+// `call` and `timeKey`, in their old order. The new content goes to a file
+// beside the old one that then replaces it in one step, so a failure midway
+// leaves the old file whole. A missing file is started anew with the header; a
+// file that exists but cannot be read is left as it is.
+void RewriteBadQsoFileWithout(const std::string& path, int isCw, const std::string& call,
+                              const std::string& timeKey);
+
+#endif  // STATS_ENGINE_BAD_QSO_FILE_H_
