@@ -1,3 +1,4 @@
 # The contest log engine and the neutral plug-in pieces it stands on.
 stats_native_test(engine_intake_test engine/intake_test.cpp)
 stats_native_test(engine_plugin_files_test engine/plugin_files_test.cpp)
+stats_native_test(engine_call_check_test engine/call_check_test.cpp)
