@@ -1,1 +1,161 @@
-// placeholder
+#include "reports/scoring.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "plugin/plugin_state.h"
+
+namespace {
+
+const char kNorthAmerica[] = "NA";
+
+// Half a second in days: the span is rounded to the nearest second.
+constexpr double kHalfSecond = 5.787037037037037e-6;
+constexpr double kMinutesPerDay = 1440.0;
+
+// The date scale's own reading of a day count: before 1899-12-30 the fraction
+// counts forward into the day, so -1.25 lies after -1.0 as 06:00 of that day.
+double LinearDays(double d) {
+  if (d >= 0) return d;
+  const double c = std::ceil(d);
+  return c - (d - c);
+}
+
+// Sorting key of a band name: padded on the left with '0' to 20 characters, so
+// that "160m" sorts before "80m" the way the contest lists its bands.
+std::string PaddedBand(const std::string& name) {
+  constexpr std::size_t kWidth = 20;
+  if (name.size() >= kWidth) return name;
+  return std::string(kWidth - name.size(), '0') + name;
+}
+
+// Descending order of the padded names, by exchanging out-of-order pairs; the
+// list is short (six bands at most), and the order stays in the state.
+void SortBands(std::vector<std::string>& bands) {
+  for (std::size_t i = 0; i + 1 < bands.size(); ++i)
+    for (std::size_t j = i + 1; j < bands.size(); ++j)
+      if (PaddedBand(bands[i]) < PaddedBand(bands[j])) std::swap(bands[i], bands[j]);
+}
+
+// Lines of a text file; a last line without a line end counts, a file that
+// cannot be opened has none.
+int CountLines(const std::string& path) {
+  if (path.empty()) return 0;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return 0;
+  int lines = 0;
+  int last = '\n';
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (buffer[i] == '\n') ++lines;
+    last = static_cast<unsigned char>(buffer[n - 1]);
+  }
+  std::fclose(file);
+  if (last != '\n') ++lines;
+  return lines;
+}
+
+template <typename T>
+bool Contains(const std::vector<T>& list, const T& value) {
+  return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+}  // namespace
+
+long long RateMinutesBetween(double reference, double time) {
+  const double span = LinearDays(reference) - LinearDays(time);
+  const double minutes = std::trunc((span + (span >= 0 ? kHalfSecond : -kHalfSecond)) *
+                                    kMinutesPerDay);
+  // Far-off or unknown times (NaN) must not reach the integer conversion.
+  constexpr double kLimit = 9.0e18;
+  if (std::isnan(minutes)) return std::numeric_limits<long long>::max();
+  if (minutes >= kLimit) return std::numeric_limits<long long>::max();
+  if (minutes <= -kLimit) return std::numeric_limits<long long>::min();
+  return static_cast<long long>(minutes);
+}
+
+int QsoPoints(const PluginState& state, const CInfo& qso) {
+  if (qso.m_prefix == state.m_ownPrefix) return 0;
+  if (qso.m_continent != state.m_ownContinent) return 3;
+  // The contest gives two points for another country of one's own continent
+  // only in North America.
+  return state.m_ownContinent == kNorthAmerica ? 2 : 1;
+}
+
+ScoreSummary ComputeScore(PluginState& state) {
+  ScoreSummary s;
+  const QsoStore& store = state.m_qsoStore;
+  const int n = store.GetCount();
+  const double referenceTime = n >= 2 ? store.At(n - 1).m_time.m_dt : 0.0;
+  const bool hasReference = n >= 1;
+  const std::string referenceBand = hasReference ? store.At(n - 1).m_band : std::string();
+
+  SortBands(state.m_workedBands);
+  const int fileLines = CountLines(state.m_badQsoPath);
+
+  for (const std::string& band : state.m_workedBands) {
+    // Intake stores the band list's own spelling; a name outside the list gets
+    // lists of its own, so that it can never overwrite another band's.
+    const int index = state.m_bands.IndexOf(band);
+    std::vector<std::string> scratchCountries;
+    std::vector<unsigned> scratchZones;
+    std::vector<std::string>& countries =
+        index >= 0 ? state.m_bandCountries[index] : scratchCountries;
+    std::vector<unsigned>& zones = index >= 0 ? state.m_bandZones[index] : scratchZones;
+    countries.clear();
+    zones.clear();
+
+    BandScore row;
+    row.band = band;
+    for (const CInfo& qso : store) {
+      if (qso.m_band != band || qso.m_call.empty()) continue;
+      s.dupes += qso.m_dupe;
+      if (qso.m_invalid != 0) continue;
+      ++row.qsos;
+      const int p = QsoPoints(state, qso);
+      row.points += p;
+      if (hasReference && qso.m_band == referenceBand) {
+        s.lastQsoPoints = p;
+        if (state.m_exportMode == 0) {
+          const long long minutes = RateMinutesBetween(referenceTime, qso.m_time.m_dt);
+          if (minutes < 60) {
+            ++s.hourQsos;
+            s.hourPoints += p;
+          }
+          if (minutes < 10) {
+            ++s.tenMinQsos;
+            s.tenMinPoints += p;
+          }
+        }
+      }
+      if (!Contains(countries, qso.m_prefix)) {
+        countries.push_back(qso.m_prefix);
+        ++row.countries;
+      }
+      const unsigned zone = static_cast<unsigned>(qso.m_zone);
+      if (!Contains(zones, zone)) {
+        zones.push_back(zone);
+        ++row.zones;
+      }
+    }
+    s.totalQsos += row.qsos;
+    s.totalPoints += row.points;
+    s.totalCountries += row.countries;
+    s.totalZones += row.zones;
+    s.rows.push_back(row);
+  }
+
+  // The file holds a heading line and one line per rejected QSO or dupe.
+  const int rejected = std::max(fileLines - s.dupes, 1);
+  s.badQsos = rejected - 1;
+  // Wider arithmetic: a log large enough to pass the int range saturates
+  // instead of wrapping.
+  const long long score = static_cast<long long>(s.totalPoints) *
+                          (static_cast<long long>(s.totalCountries) + s.totalZones);
+  s.score = static_cast<int>(std::min<long long>(score, std::numeric_limits<int>::max()));
+  return s;
+}

@@ -1,0 +1,65 @@
+// The scoring pass: turns the QSO store into the contest score and the rates.
+//
+// ComputeScore recomputes everything from the store on every call. It leaves
+// two things behind in the state: m_workedBands sorted from 160 m to 10 m, and,
+// for every band that is listed there, the worked-country and worked-zone lists
+// of that band rebuilt from the store (lists of bands not listed keep what they
+// held). It reads the bad-QSO file to count the rejected QSOs and writes
+// nothing else; storing the score as the claimed score is the caller's step.
+//
+// Rules, each comparison exact and case-sensitive: a QSO with the own country
+// scores 0, one with another continent 3, one with another country of the own
+// continent 1, or 2 when the own continent is North America ("NA"). Countries
+// and zones count once per band. A QSO counts when its call is not empty and
+// it is not flagged invalid; a dupe adds only to `dupes`.
+//
+// Rates are taken on the band of the last stored QSO (the reference band): the
+// QSOs less than 60 and less than 10 minutes, rounded to the second, before the
+// reference time, which is the last QSO's time when the store holds at least
+// two and day 0 otherwise. Export runs leave every rate counter at 0.
+//
+// Runs on the host's thread under the state's lock, like every exported call.
+#ifndef STATS_REPORTS_SCORING_H_
+#define STATS_REPORTS_SCORING_H_
+
+#include <string>
+#include <vector>
+
+struct CInfo;
+struct PluginState;
+
+struct BandScore {
+  std::string band;  // as stored in the band list
+  int qsos = 0;
+  int points = 0;
+  int countries = 0;
+  int zones = 0;
+};
+
+struct ScoreSummary {
+  std::vector<BandScore> rows;  // one per entry of the sorted band list
+  int totalQsos = 0;
+  int totalPoints = 0;
+  int totalCountries = 0;
+  int totalZones = 0;
+  int dupes = 0;    // stored duplicates on the listed bands
+  int badQsos = 0;  // rejected QSOs, from the bad-QSO file; never below 0
+  int score = 0;    // totalPoints * (totalCountries + totalZones)
+  int lastQsoPoints = 0;  // of the last counted QSO on the reference band
+  int hourQsos = 0;
+  int hourPoints = 0;
+  int tenMinQsos = 0;
+  int tenMinPoints = 0;
+};
+
+// QSO points of one QSO for the operator described by `state`: 0, 1, 2 or 3.
+int QsoPoints(const PluginState& state, const CInfo& qso);
+
+ScoreSummary ComputeScore(PluginState& state);
+
+// Whole minutes between `reference` and `time` (days on the date scale),
+// rounded to the nearest second first; negative when `time` is later. Values
+// too far apart to be represented come back as the largest or smallest value.
+long long RateMinutesBetween(double reference, double time);
+
+#endif  // STATS_REPORTS_SCORING_H_
