@@ -1,1 +1,46 @@
-// placeholder
+#include "engine/removal.h"
+
+#include "engine/bad_qso_file.h"
+#include "engine/intake.h"
+#include "engine/window_side.h"
+#include "plugin/plugin_state.h"
+
+int RemoveQso(PluginState& state, WindowSide& windows, const QsoArgs& qso) {
+  const CInfo removed = MakeQsoRecord(state.m_bands, qso);
+
+  int found = -1;
+  for (int i = 0; i < state.m_qsoStore.GetCount() && found < 0; ++i) {
+    const CInfo& record = state.m_qsoStore.At(i);
+    if (record.m_call == removed.m_call && record.m_mode == removed.m_mode &&
+        record.m_band == removed.m_band && record.m_time == removed.m_time)
+      found = i;
+  }
+
+  if (found >= 0) {
+    int band = state.m_bands.IndexOf(removed.m_band);
+    if (band < 0) band = 0;
+    std::vector<unsigned>& zones = state.m_bandZones[band];
+    for (auto it = zones.begin(); it != zones.end(); ++it) {
+      if (*it == static_cast<unsigned>(removed.m_zone)) {
+        zones.erase(it);
+        break;
+      }
+    }
+    windows.ResetZoneDisplays();
+    state.m_qsoStore.RemoveAt(found);
+  }
+
+  if (state.m_qsoStore.IsEmpty()) {
+    state.m_workedBands.clear();
+    for (int b = 0; b < kBandCount; ++b) {
+      state.m_bandCountries[b].clear();
+      state.m_bandZones[b].clear();
+    }
+  }
+
+  const std::string timeKey = " " + removed.m_time.Format("%H%M") + " ";
+  RewriteBadQsoFileWithout(state.m_badQsoPath, state.m_isCw, qso.call, timeKey);
+
+  if (windows.HasControlWindow()) windows.PostCallDetails();
+  return 1;
+}

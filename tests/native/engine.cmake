@@ -2,3 +2,4 @@
 stats_native_test(engine_intake_test engine/intake_test.cpp)
 stats_native_test(engine_plugin_files_test engine/plugin_files_test.cpp)
 stats_native_test(engine_call_check_test engine/call_check_test.cpp)
+stats_native_test(engine_removal_test engine/removal_test.cpp)
