@@ -64,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         KnownValue{"carry 00:59:59.5", 29221.0 + 3599.5 * kSecond, "1980-01-01 01:00:00", 2, 1},
         KnownValue{"carry 23:59:59.5", 29221.0 + 86399.5 * kSecond, "1980-01-02 00:00:00", 3, 2},
         KnownValue{"carry 23:59:59.4 stays", 29221.0 + 86399.4 * kSecond, "1980-01-01 23:59:59", 2, 1},
+        KnownValue{"carry out of 30 November", 45626.0 + 86399.6 * kSecond, "2024-12-01 00:00:00", 0, 336},
         KnownValue{"carry year end", 46387.0 + 86399.6 * kSecond, "2027-01-01 00:00:00", 5, 1},
         KnownValue{"carry negative day forward", -1.0 - 86399.6 * kSecond, "1899-12-30 00:00:00", 6, 364},
         KnownValue{"carry negative into next month", -30.0 - 86399.6 * kSecond, "1899-12-01 00:00:00", 5, 335},
