@@ -97,6 +97,6 @@ const char* GetResult(PluginState& state, Settings& settings, WindowSide& window
 
   if (state.m_exportMode != 0) RunExport(state, windows);
 
-  *out = -1;
+  if (out) *out = -1;  // the host always passes one; a null must not crash it
   return text.c_str();
 }
