@@ -1,1 +1,31 @@
-// placeholder
+#include "plugin/win32_window_side.h"
+
+#include "reports/cabrillo_dialog.h"
+
+bool Win32WindowSide::HasControlWindow() { return ControlWindow() != nullptr; }
+
+void Win32WindowSide::PostCallDetails() {
+  if (HWND window = ControlWindow()) PostMessageA(window, WM_CALL_DETAILS, 0, 0);
+}
+
+// The zone displays belong to windows of the user-interface thread; without
+// that thread there is nothing to reset.
+void Win32WindowSide::ResetZoneDisplays() {}
+
+// The user-interface thread is not part of the DLL yet: a statistics reset
+// that asks for it carries on without windows.
+void Win32WindowSide::StartUiThread() {}
+
+void Win32WindowSide::ShowMessage(const std::string& text, const char* caption,
+                                  bool information) {
+  // Owned by the host's active window when it has one, so the box stays in
+  // front of the host and keeps it from taking input until it is closed.
+  MessageBoxA(GetActiveWindow(), text.c_str(), caption,
+              MB_OK | (information ? MB_ICONINFORMATION : 0));
+}
+
+void Win32WindowSide::ShowUnownedMessage(const std::string& text) {
+  MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
+}
+
+bool Win32WindowSide::RunHeaderDialog(CabrilloLog& log) { return RunCabrilloDialog(log); }

@@ -1,0 +1,45 @@
+// Win32WindowSide: the DLL's WindowSide. Message boxes and the Cabrillo header
+// dialog run modally on the host's thread; everything else concerns the
+// control window of the user-interface thread, which this side reaches only by
+// posting to its handle.
+//
+// Until the user-interface thread exists the control window's handle stays
+// null: there is no control window, posts and zone resets do nothing, and
+// starting the thread is not yet possible.
+#ifndef STATS_PLUGIN_WIN32_WINDOW_SIDE_H_
+#define STATS_PLUGIN_WIN32_WINDOW_SIDE_H_
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+#include "engine/window_side.h"
+
+// Posted to the control window when the call being typed or the log changed;
+// both parameters 0.
+constexpr UINT WM_CALL_DETAILS = WM_USER + 0x500;
+
+class Win32WindowSide : public WindowSide {
+ public:
+  bool HasControlWindow() override;
+  void PostCallDetails() override;
+  void ResetZoneDisplays() override;
+  void StartUiThread() override;
+  void ShowMessage(const std::string& text, const char* caption, bool information) override;
+  bool RunHeaderDialog(CabrilloLog& log) override;
+
+  // A modal message box that no window owns, with the default caption and one
+  // OK button (SetupSet0's box).
+  void ShowUnownedMessage(const std::string& text);
+
+  // The user-interface thread records its control window here when it has
+  // created it and clears it before the window goes.
+  void SetControlWindow(HWND window) { m_controlWindow.store(window); }
+  HWND ControlWindow() const { return m_controlWindow.load(); }
+
+ private:
+  std::atomic<HWND> m_controlWindow{nullptr};
+};
+
+#endif  // STATS_PLUGIN_WIN32_WINDOW_SIDE_H_
