@@ -1,0 +1,624 @@
+// Loads Stats.dll (argv[1]) the way the host does and drives it through its
+// exports: a fresh host folder with its Plugins subfolder as the current
+// folder, every export by its plain name, its decorated name and its ordinal,
+// every call through a __cdecl pointer with the host's full argument list, and
+// date values laid out as the host lays them out.
+//
+// Arguments the plug-in must not read get values of their own ("n14", 26,
+// 27.5 ...), so an argument list that is off by one place shows as a wrong
+// answer. Prints one line per case and exits non-zero when any case fails.
+#include <windows.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// ---- the host's side of the boundary ------------------------------------
+
+// The host's date-time value: days since 1899-12-30 at 0, status at 8.
+struct HostDateTime {
+  double days;
+  int status;  // 0 valid, 1 invalid, 2 null
+  int padding;
+};
+static_assert(sizeof(HostDateTime) == 16, "the host passes 16-byte values");
+
+using T = const char*;
+using D = HostDateTime*;
+using QsoFn = int(__cdecl*)(T, T, D, D, D, D, unsigned, unsigned, T, T, T, T, T, T, T, T, T, T,
+                            T, T, T, T, T, int, int, int, double, double, T, T, T, T, T);
+using ResetFn = int(__cdecl*)(T, int, T, D, D, T, T, T, T, T, T, T, T, T, T, int, int, int,
+                              double, double, T, T, T);
+using CheckCallFn = int(__cdecl*)(T, unsigned, unsigned, T, T, T, T, T, T, T, T, T, T, T, int,
+                                  int, int, double, double, T, T, T, T, T, T, T, char*, char*);
+using IsValidFn = int(__cdecl*)(T, T, T, T, int, int, int);
+using ExchangeCountFn = int(__cdecl*)(T, T, T);
+using NumberOfSetsFn = int(__cdecl*)(void);
+using SetNameFn = const char*(__cdecl*)(int);
+using ResultFn = const char*(__cdecl*)(int*);
+using SetupFn = void(__cdecl*)(void);
+using VersionFn = unsigned long(__cdecl*)(const char*);
+
+// The export directory as the host looks it up. The decorated names are those
+// of Stats.def, which the name check holds to the compiler's encoding.
+struct ExportRow {
+  int ordinal;
+  const char* name;
+  const char* entry;  // the plain name of the function it enters
+};
+const ExportRow kExports[] = {
+    {1, "?AddData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z", "AddData0"},
+    {2, "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z", "CheckCall0"},
+    {3, "?GetNumberOfSets@@YAHXZ", "GetNumberOfSets"},
+    {4, "?GetResult0@@YAPBDPAH@Z", "GetResult0"},
+    {5, "?GetSetName@@YAPBDH@Z", "GetSetName"},
+    {6, "?RemoveData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z",
+     "RemoveData0"},
+    {7, "?ResetStats0@@YAHPBDH0PAVCOleDateTime@ATL@@10000000000HHHNN000@Z", "ResetStats0"},
+    {8, "?SetupSet0@@YAXXZ", "SetupSet0"},
+    {9, "?StatsGetExchgCount0@@YAHPBD00@Z", "GetNumberOfSets"},
+    {10, "?StatsIsValidExchg0@@YAHPBD000HHH@Z", "IsValidExchg0"},
+    {11, "?setVersion@@YAKPBD@Z", "setVersion"},
+    {12, "AddData0", "AddData0"},
+    {13, "CheckCall0", "CheckCall0"},
+    {14, "GetExchgCount0", "GetNumberOfSets"},
+    {15, "GetNumberOfSets", "GetNumberOfSets"},
+    {16, "GetResult0", "GetResult0"},
+    {17, "GetSetName", "GetSetName"},
+    {18, "IsValidExchg0", "IsValidExchg0"},
+    {19, "RemoveData0", "RemoveData0"},
+    {20, "ResetStats0", "ResetStats0"},
+    {21, "SetupSet0", "SetupSet0"},
+    {22, "setVersion", "setVersion"},
+};
+
+struct Exports {
+  QsoFn addData;
+  QsoFn removeData;
+  ResetFn resetStats;
+  CheckCallFn checkCall;
+  IsValidFn isValidExchange;
+  ExchangeCountFn exchangeCount;
+  NumberOfSetsFn numberOfSets;
+  SetNameFn setName;
+  ResultFn result;
+  SetupFn setup;
+  VersionFn setVersion;
+};
+
+// ---- reporting ------------------------------------------------------------
+
+int g_failures = 0;
+
+void Check(bool ok, const std::string& name, const std::string& detail = "") {
+  std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", name.c_str(), ok || detail.empty() ? "" : ": ",
+              ok ? "" : detail.c_str());
+  std::fflush(stdout);
+  if (!ok) ++g_failures;
+}
+
+void CheckInt(int got, int want, const std::string& name) {
+  Check(got == want, name, "got " + std::to_string(got) + ", want " + std::to_string(want));
+}
+
+// Shows control characters, so that a CR LF difference is visible.
+std::string Visible(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\r') out += "\\r";
+    else if (c == '\n') out += "\\n";
+    else if (c == '\t') out += "\\t";
+    else out += c;
+  }
+  return out;
+}
+
+void CheckText(const std::string& got, const std::string& want, const std::string& name) {
+  Check(got == want, name, "got \"" + Visible(got) + "\", want \"" + Visible(want) + "\"");
+}
+
+// ---- the host folder ------------------------------------------------------
+
+std::string g_folder;  // ends with '\'
+
+std::string ReadWhole(const std::string& name, bool* exists = nullptr) {
+  std::string content;
+  HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (exists) *exists = file != INVALID_HANDLE_VALUE;
+  if (file == INVALID_HANDLE_VALUE) return content;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    content.append(buffer, got);
+  CloseHandle(file);
+  return content;
+}
+
+void WriteWhole(const std::string& name, const std::string& content) {
+  HANDLE file =
+      CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  if (file != INVALID_HANDLE_VALUE) {
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+}
+
+const char kSettingsPath[] = "Plugins\\CQ-WW-CW-SSB.ini";
+
+std::string Setting(const char* key) {
+  char value[100];
+  GetPrivateProfileStringA("Settings", key, "<missing>", value, sizeof value,
+                           (g_folder + kSettingsPath).c_str());
+  return value;
+}
+
+std::vector<std::string> FilesLike(const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((g_folder + pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+bool MakeHostFolder() {
+  char temp[MAX_PATH];
+  if (!GetTempPathA(sizeof temp, temp)) return false;
+  g_folder = std::string(temp) + "stats_dll_" + std::to_string(GetCurrentProcessId()) + "_" +
+             std::to_string(GetTickCount()) + "\\";
+  return CreateDirectoryA(g_folder.c_str(), nullptr) &&
+         CreateDirectoryA((g_folder + "Plugins").c_str(), nullptr) &&
+         SetCurrentDirectoryA(g_folder.c_str());
+}
+
+void RemoveHostFolder() {
+  SetCurrentDirectoryA("\\");
+  for (const char* sub : {"Plugins\\", ""}) {
+    for (const std::string& name : FilesLike(std::string(sub) + "*"))
+      DeleteFileA((g_folder + sub + name).c_str());
+  }
+  RemoveDirectoryA((g_folder + "Plugins").c_str());
+  RemoveDirectoryA(g_folder.c_str());
+}
+
+// ---- calls as the host makes them -------------------------------------------
+
+const char kOwnCall[] = "DL1ABC";
+constexpr double kFirstDay = 45591.0;  // 2024-10-26
+constexpr double kLastDay = 45592.0;   // 2024-10-27
+
+double At(int hour, int minute) { return kFirstDay + (hour * 60 + minute) / 1440.0; }
+
+// A value with garbage in its padding, as the host's stack would have it.
+HostDateTime Date(double days, int status = 0) {
+  HostDateTime value;
+  std::memset(&value, 0xCC, sizeof value);
+  value.days = days;
+  value.status = status;
+  return value;
+}
+
+struct Qso {
+  const char* call;
+  double time;  // < 0: the host passes no date value
+  unsigned freqHz;
+  const char* mode;
+  const char* rstSent;
+  const char* rstRcvd;
+  const char* exchSent;
+  const char* exchRcvd;
+  const char* prefix;
+  const char* continent;
+  const char* band;
+};
+
+int CallQso(QsoFn fn, const Qso& q) {
+  HostDateTime time = Date(q.time);
+  HostDateTime other = Date(1.5, 1);
+  return fn(kOwnCall, q.call, q.time < 0 ? nullptr : &time, &other, &other, &other, 7u,
+            q.freqHz, q.mode, q.rstSent, q.rstRcvd, q.exchSent, q.exchRcvd, "n14", "n15",
+            "n16", "n17", "n18", "n19", "n20", "n21", "n22", q.prefix, 24, 25, 26, 27.5, 28.5,
+            "n29", q.continent, "n31", q.band, "n33");
+}
+
+int CallReset(const Exports& dll, int exportRequest) {
+  HostDateTime first = Date(kFirstDay);
+  HostDateTime last = Date(kLastDay);
+  return dll.resetStats(g_folder.c_str(), exportRequest, kOwnCall, &first, &last, "n6", "n7",
+                        "n8", "n9", "n10", "n11", "n12", "n13", "n14", "DL", 16, 17, 18, 19.5,
+                        20.5, "n21", "EU", "n23");
+}
+
+struct CallCheck {
+  const char* call;
+  const char* mode;
+  const char* prefix;
+  int zone;
+  const char* band;
+  const char* band2;  // may be null
+  bool zoneBuffer;    // pass a zone buffer
+};
+
+// Returns the answer; *zone receives the buffer's text ("<untouched>" when the
+// plug-in left it alone). The last buffer must never be written.
+int CallCheckCall(const Exports& dll, const CallCheck& c, std::string* zone, bool* lastWritten) {
+  char zoneText[100];
+  std::memset(zoneText, 'Z', sizeof zoneText);
+  zoneText[99] = '\0';
+  char last[100];
+  std::memset(last, 'L', sizeof last);
+  int answer = dll.checkCall(c.call, 2u, 3u, c.mode, "n5", "n6", "n7", "n8", "n9", "n10",
+                             "n11", "n12", "n13", c.prefix, c.zone, 16, 17, 18.5, 19.5, "n20",
+                             "n21", "n22", "n23", "n24", c.band, c.band2,
+                             c.zoneBuffer ? zoneText : nullptr, last);
+  *zone = zoneText[0] == 'Z' ? "<untouched>" : zoneText;
+  *lastWritten = false;
+  for (char ch : last) *lastWritten = *lastWritten || ch != 'L';
+  return answer;
+}
+
+std::string Result(const Exports& dll, int* out) {
+  *out = 12345;
+  const char* text = dll.result(out);
+  return text ? text : "<null>";
+}
+
+// ---- the message box of SetupSet0 ------------------------------------------
+
+struct BoxSeen {
+  std::atomic<bool> found{false};
+  std::string caption;
+  std::string text;
+  bool owned = true;
+  int visibleButtons = 0;
+  bool okButton = false;
+};
+
+BoxSeen g_box;
+DWORD g_mainThread = 0;
+
+BOOL CALLBACK InspectBoxChild(HWND child, LPARAM) {
+  char cls[64] = {}, text[256] = {};
+  GetClassNameA(child, cls, sizeof cls);
+  GetWindowTextA(child, text, sizeof text);
+  if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child)) {
+    ++g_box.visibleButtons;
+    if (GetDlgCtrlID(child) == IDOK) g_box.okButton = true;
+  }
+  if (lstrcmpiA(cls, "Static") == 0 && text[0]) g_box.text = text;
+  return TRUE;
+}
+
+BOOL CALLBACK FindBox(HWND window, LPARAM result) {
+  char cls[64] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  if (std::strcmp(cls, "#32770") == 0 && GetWindowThreadProcessId(window, nullptr) == g_mainThread) {
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Waits for the box on the main thread, notes what it shows, and presses OK.
+DWORD WINAPI DismissBox(LPVOID) {
+  for (int i = 0; i < 300; ++i) {
+    HWND box = nullptr;
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
+    if (box && IsWindowVisible(box)) {
+      Sleep(200);  // let it finish initialising before it is read
+      char caption[256] = {};
+      GetWindowTextA(box, caption, sizeof caption);
+      g_box.caption = caption;
+      g_box.owned = GetWindow(box, GW_OWNER) != nullptr;
+      EnumChildWindows(box, InspectBoxChild, 0);
+      g_box.found = true;
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      return 0;
+    }
+    Sleep(50);
+  }
+  return 1;
+}
+
+// Ends a test that hangs (a box nobody closes, an unload that waits forever).
+DWORD WINAPI Watchdog(LPVOID) {
+  Sleep(120000);
+  std::printf("FAIL the test did not finish within two minutes\n");
+  std::fflush(stdout);
+  ExitProcess(3);
+}
+
+// ---- the cases --------------------------------------------------------------
+
+bool ResolveExports(HMODULE module, Exports* dll) {
+  bool all = true;
+  for (const ExportRow& row : kExports) {
+    FARPROC byName = GetProcAddress(module, row.name);
+    FARPROC byEntry = GetProcAddress(module, row.entry);
+    FARPROC byOrdinal = GetProcAddress(module, MAKEINTRESOURCEA(row.ordinal));
+    bool ok = byName && byName == byEntry && byName == byOrdinal;
+    Check(ok, "export " + std::to_string(row.ordinal) + " " + row.name + " enters " + row.entry);
+    all = all && ok;
+  }
+  if (!all) return false;
+  auto get = [&](const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); };
+  dll->addData = reinterpret_cast<QsoFn>(get("AddData0"));
+  dll->removeData = reinterpret_cast<QsoFn>(get("RemoveData0"));
+  dll->resetStats = reinterpret_cast<ResetFn>(get("ResetStats0"));
+  dll->checkCall = reinterpret_cast<CheckCallFn>(get("CheckCall0"));
+  dll->isValidExchange = reinterpret_cast<IsValidFn>(get("IsValidExchg0"));
+  dll->exchangeCount = reinterpret_cast<ExchangeCountFn>(get("GetExchgCount0"));
+  dll->numberOfSets = reinterpret_cast<NumberOfSetsFn>(get("GetNumberOfSets"));
+  dll->setName = reinterpret_cast<SetNameFn>(get("GetSetName"));
+  dll->result = reinterpret_cast<ResultFn>(get("GetResult0"));
+  dll->setup = reinterpret_cast<SetupFn>(get("SetupSet0"));
+  dll->setVersion = reinterpret_cast<VersionFn>(get("setVersion"));
+  return true;
+}
+
+void ConstantAnswers(const Exports& dll) {
+  CheckInt(dll.numberOfSets(), 1, "GetNumberOfSets");
+  CheckInt(dll.exchangeCount("a", "b", "c"), 1, "GetExchgCount0 with three texts");
+  CheckInt(dll.exchangeCount(nullptr, nullptr, nullptr), 1, "GetExchgCount0 with null texts");
+  for (int index : {0, 1, -7, 1000000})
+    CheckText(dll.setName(index), "CQ WW CW/SSB (C)", "GetSetName(" + std::to_string(index) + ")");
+}
+
+// The contest mode is SSB at load, and without a scoring run there is no
+// bad-QSO file to write to.
+void BeforeTheFirstReset(const Exports& dll) {
+  CheckInt(CallQso(dll.addData, {"PA0PRE", At(10, 0), 14200000, "SSB", "59", "59", "14", "14",
+                                 "PA", "EU", "20m"}),
+           1, "AddData0 before any reset: SSB QSO stored");
+  CheckInt(CallQso(dll.addData, {"PA0CW", At(10, 1), 14020000, "CW", "599", "599", "14", "14",
+                                 "PA", "EU", "20m"}),
+           0, "AddData0 before any reset: CW QSO rejected");
+  Check(FilesLike("BadQSO*").empty(), "no bad-QSO file before any reset");
+}
+
+const char kBadQsoFile[] = "BadQSO_ZerodEZIDEDOVE_27_10_2024.txt";
+
+void FirstReset(const Exports& dll) {
+  CheckInt(CallReset(dll, 0), 1, "ResetStats0 (no host settings file, no Mode key)");
+  CheckText(Setting("setup_style"), "0", "settings: setup_style written 0");
+  CheckText(Setting("Start"), "1", "settings: Start 1 after the first reset");
+  CheckText(Setting("Mode"), "<missing>", "settings: Mode not written by a reset");
+  bool inWindows = false;
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, sizeof windows);
+  ReadWhole(std::string(windows) + "\\Plugins\\CQ-WW-CW-SSB.ini", &inWindows);
+  Check(!inWindows, "settings file not in the Windows folder");
+  CheckText(ReadWhole(kBadQsoFile), "CQ WW SSB DX Contest UBN file \r\n",
+            "bad-QSO file started for SSB");
+
+  std::string zone;
+  bool lastWritten;
+  // No Mode key: SSB. The store was emptied, so PA0PRE is new again.
+  CheckInt(CallCheckCall(dll, {"PA0PRE", "SSB", "PA", 14, "20m", nullptr, true}, &zone,
+                         &lastWritten),
+           2, "CheckCall0 after reset: store emptied, SSB contest");
+  CheckInt(CallCheckCall(dll, {"PA0PRE", "CW", "PA", 14, "20m", nullptr, true}, &zone,
+                         &lastWritten),
+           4, "CheckCall0 CW in an SSB contest: not valid (host \"Qalo\")");
+  CheckInt(CallCheckCall(dll, {"PA0PRE", "SSB", "PA", 14, "30m", nullptr, true}, &zone,
+                         &lastWritten),
+           4, "CheckCall0 on 30m: not valid (host \"Qalo\")");
+}
+
+// A host settings file among other ini files, and the contest mode CW.
+void SecondReset(const Exports& dll) {
+  WriteWhole("Another.ini", "[x]\r\nQalo=1.00\r\n");
+  WriteWhole("Qalo2.ini", "[Qalo]\r\nQalo=2.20\r\n");
+  WritePrivateProfileStringA("Settings", "Mode", "1", (g_folder + kSettingsPath).c_str());
+  CheckInt(CallReset(dll, 0), 1, "ResetStats0 (host 2.20, Mode 1)");
+  CheckText(Setting("Start"), "0", "settings: Start alternates to 0");
+  CheckText(Setting("setup_style"), "0", "settings: setup_style still 0");
+  CheckText(Setting("Mode"), "1", "settings: Mode kept");
+  CheckText(ReadWhole(kBadQsoFile), "CQ WW CW DX Contest UBN file \r\n",
+            "bad-QSO file started anew for CW");
+  std::string zone;
+  bool lastWritten;
+  CheckInt(CallCheckCall(dll, {"PA0PRE", "CW", "PA", 14, "30m", nullptr, true}, &zone,
+                         &lastWritten),
+           1, "CheckCall0 on 30m: not valid answers 1 for host 2.20");
+}
+
+const Qso kDupeQso = {"DL1AAA", At(12, 40), 14026000, "CW", "599", "599", "14", "14",
+                      "DL", "EU", "20m"};
+const Qso kFirstQso = {"DL1AAA", At(12, 34), 14025000, "CW", "599", "599", "14", "14",
+                       "DL", "EU", "20m"};
+
+void PlayLog(const Exports& dll) {
+  struct Row {
+    const char* what;
+    Qso qso;
+    int answer;
+  };
+  const Row rows[] = {
+      {"own country, stored", kFirstQso, 1},
+      {"dupe, stored", kDupeQso, 1},
+      {"SSB in a CW contest", {"F5BBB", At(12, 41), 14200000, "SSB", "59", "59", "14", "14",
+                               "F", "EU", "20m"}, 0},
+      {"30m, no date value", {"G3CCC", -1, 10110000, "CW", "599", "599", "14", "14", "G",
+                              "EU", "30m"}, 0},
+      {"no received zone (null text)", {"OK1DDD", At(12, 43), 7010000, "CW", "599", "599",
+                                        "14", nullptr, "OK", "EU", "40m"}, 0},
+      {"band in capitals", {"ON4EEE", At(12, 44), 7012000, "CW", "599", "599", "14", "14",
+                            "ON", "EU", "40M"}, 1},
+      {"other continent", {"JA1XYZ", At(12, 45), 14030000, "CW", "599", "599", "14", "25",
+                           "JA", "AS", "20m"}, 1},
+  };
+  for (const Row& row : rows)
+    CheckInt(CallQso(dll.addData, row.qso), row.answer,
+             std::string("AddData0 ") + row.qso.call + ": " + row.what);
+
+  CheckText(ReadWhole(kBadQsoFile),
+            "CQ WW CW DX Contest UBN file \r\n"
+            "QSO:  14026  CW  2024-10-26 1240  DL1ABC  599  14  DL1AAA  599  14   DUPE !!!\r\n"
+            "QSO:  14200  SSB  2024-10-26 1241  DL1ABC  59  14  F5BBB  59  14   WRONG MODE !!!\r\n"
+            "QSO:  10110  CW  Invalid DateTime  DL1ABC  599  14  G3CCC  599  14   WRONG BAND !!!\r\n"
+            "QSO:  7010  CW  2024-10-26 1243  DL1ABC  599  14  OK1DDD  599     NO NUMBER !!!\r\n",
+            "bad-QSO file after the log");
+}
+
+void CallChecks(const Exports& dll) {
+  struct Row {
+    const char* what;
+    CallCheck check;
+    int answer;
+    const char* zone;
+  };
+  const Row rows[] = {
+      {"dupe on the band", {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}, 0, "<untouched>"},
+      {"dupe, band spelt in capitals", {"ON4EEE", "CW", "ON", 14, "40M", "40m", true}, 0,
+       "<untouched>"},
+      {"country worked on the band", {"DL2XYZ", "CW", "DL", 14, "20m", nullptr, true}, 1, "14"},
+      {"new country", {"I2AAA", "CW", "I", 15, "20m", "20m", true}, 2, "15"},
+      {"zone the prefix does not tell", {"K1ABC", "CW", "K", 5, "20m", "20M", true}, 2, "5?"},
+      {"no zone buffer", {"W1AW", "CW", "K", 5, "20m", nullptr, false}, 2, "<untouched>"},
+      {"no prefix", {"XX9XX", "CW", "", 0, "20m", nullptr, true}, 1, "<untouched>"},
+      {"band names disagree", {"I2AAA", "CW", "I", 15, "20m", "40m", true}, 1, "<untouched>"},
+      {"SSB in a CW contest", {"I2AAA", "SSB", "I", 15, "20m", nullptr, true}, 1, "<untouched>"},
+  };
+  for (const Row& row : rows) {
+    std::string zone;
+    bool lastWritten = false;
+    const std::string name = std::string("CheckCall0 ") + row.check.call + ": " + row.what;
+    CheckInt(CallCheckCall(dll, row.check, &zone, &lastWritten), row.answer, name);
+    CheckText(zone, row.zone, name + ", zone text");
+    Check(!lastWritten, name + ", last buffer untouched");
+  }
+}
+
+void ExchangeChecks(const Exports& dll) {
+  struct Row {
+    const char* exchange;
+    const char* prefix;
+    int forceInvalid;
+    int answer;
+  };
+  const Row rows[] = {
+      {"14", "DL", 0, 1}, {"40", "DL", 0, 1}, {"41", "DL", 0, 0}, {"14", "DL", 1, 0},
+      {"4", "K", 0, 1},   {"4", "DL", 0, 0},  {"", "DL", 0, 0},   {"1a", "DL", 0, 0},
+  };
+  for (const Row& row : rows)
+    CheckInt(dll.isValidExchange(row.exchange, "n2", row.prefix, "n4", 5, 6, row.forceInvalid),
+             row.answer,
+             std::string("IsValidExchg0 \"") + row.exchange + "\" for " + row.prefix +
+                 (row.forceInvalid ? ", forced invalid" : ""));
+}
+
+// Own DL in EU. 20m: DL1AAA 0 points, JA1XYZ 3; 40m: ON4EEE 1. Multipliers:
+// 20m DL, JA and zones 14, 25; 40m ON and zone 14: 6. Score 4 x 6.
+void Report(const Exports& dll) {
+  int out;
+  std::string text = Result(dll, &out);
+  CheckInt(out, -1, "GetResult0 writes -1");
+  const std::string head = "  CQ WW CW DX Contest 26.10-27.10.2024 \r\n\t    Contestant: DL1ABC\r\n";
+  CheckText(text.substr(0, head.size()), head, "GetResult0 text report head");
+  CheckText(Setting("Claimed"), "24", "settings: Claimed after the log");
+}
+
+void Removals(const Exports& dll) {
+  std::string zone;
+  bool lastWritten;
+  CheckInt(CallQso(dll.removeData, kDupeQso), 1, "RemoveData0 the dupe");
+  CheckText(ReadWhole(kBadQsoFile),
+            "CQ WW CW DX Contest UBN file \r\n"
+            "QSO:  14200  SSB  2024-10-26 1241  DL1ABC  59  14  F5BBB  59  14   WRONG MODE !!!\r\n"
+            "QSO:  10110  CW  Invalid DateTime  DL1ABC  599  14  G3CCC  599  14   WRONG BAND !!!\r\n"
+            "QSO:  7010  CW  2024-10-26 1243  DL1ABC  599  14  OK1DDD  599     NO NUMBER !!!\r\n",
+            "bad-QSO file without the dupe's line");
+  CheckInt(CallCheckCall(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}, &zone,
+                         &lastWritten),
+           0, "CheckCall0 DL1AAA: the first QSO is still there");
+  CheckInt(CallQso(dll.removeData, kFirstQso), 1, "RemoveData0 the first QSO");
+  CheckInt(CallCheckCall(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}, &zone,
+                         &lastWritten),
+           2, "CheckCall0 DL1AAA: no longer worked, DL new on 20m");
+  CheckInt(CallQso(dll.removeData, {"NEVER", At(13, 0), 14000000, "CW", "599", "599", "14",
+                                    "14", "DL", "EU", "20m"}),
+           1, "RemoveData0 of a QSO never added");
+  int out;
+  Result(dll, &out);
+  // 20m: JA1XYZ 3 points, JA and 25; 40m: ON4EEE 1 point, ON and 14: 4 x 4.
+  CheckText(Setting("Claimed"), "16", "settings: Claimed after the removals");
+}
+
+void HtmlReport(const Exports& dll) {
+  CheckInt(static_cast<int>(dll.setVersion("")), 0, "setVersion(\"\") answers 0");
+  int out;
+  std::string text = Result(dll, &out);
+  CheckInt(out, -1, "GetResult0 (HTML) writes -1");
+  CheckText(text.substr(0, 6), "<html>", "GetResult0 returns HTML after setVersion");
+}
+
+void SetupBox(const Exports& dll) {
+  // An active window of the host's thread must not become the box's owner.
+  HWND hostWindow = CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                  100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetActiveWindow(hostWindow);
+  HANDLE dismisser = CreateThread(nullptr, 0, DismissBox, nullptr, 0, nullptr);
+  dll.setup();
+  WaitForSingleObject(dismisser, 20000);
+  CloseHandle(dismisser);
+  DestroyWindow(hostWindow);
+  Check(g_box.found, "SetupSet0 shows a message box");
+  if (!g_box.found) return;
+  CheckText(g_box.text, "No additional setup for this contest", "SetupSet0 box text");
+  CheckText(g_box.caption, "Error", "SetupSet0 box has the default caption");
+  Check(!g_box.owned, "SetupSet0 box has no owner window");
+  Check(g_box.okButton && g_box.visibleButtons == 1, "SetupSet0 box has one OK button",
+        std::to_string(g_box.visibleButtons) + " buttons");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::printf("usage: %s path\\to\\Stats.dll\n", argv[0]);
+    return 2;
+  }
+  g_mainThread = GetCurrentThreadId();
+  CloseHandle(CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr));
+
+  char dllPath[MAX_PATH];
+  if (!GetFullPathNameA(argv[1], sizeof dllPath, dllPath, nullptr)) return 2;
+  if (!MakeHostFolder()) {
+    std::printf("FAIL cannot make a host folder\n");
+    return 1;
+  }
+  std::printf("host folder %s, library %s\n", g_folder.c_str(), dllPath);
+
+  HMODULE module = LoadLibraryA(dllPath);
+  Check(module != nullptr, "LoadLibrary", "error " + std::to_string(GetLastError()));
+  if (!module) return 1;
+  Exports dll;
+  if (!ResolveExports(module, &dll)) return 1;
+
+  ConstantAnswers(dll);
+  BeforeTheFirstReset(dll);
+  FirstReset(dll);
+  SecondReset(dll);
+  PlayLog(dll);
+  CallChecks(dll);
+  ExchangeChecks(dll);
+  Report(dll);
+  Removals(dll);
+  HtmlReport(dll);
+  SetupBox(dll);
+
+  Check(FreeLibrary(module) != 0, "FreeLibrary returns");
+
+  std::printf("%d failure(s)\n", g_failures);
+  if (g_failures == 0) RemoveHostFolder();
+  return g_failures == 0 ? 0 : 1;
+}
