@@ -4,8 +4,6 @@
 #ifndef STATS_PLUGIN_PLUGIN_H_
 #define STATS_PLUGIN_PLUGIN_H_
 
-#include <windows.h>
-
 #include "plugin/plugin_state.h"
 #include "plugin/profile_settings.h"
 #include "plugin/win32_window_side.h"
@@ -17,8 +15,5 @@ struct Plugin {
 };
 
 Plugin& ThePlugin();
-
-// The DLL's own module, for its dialog templates and icon.
-HINSTANCE PluginModule();
 
 #endif  // STATS_PLUGIN_PLUGIN_H_

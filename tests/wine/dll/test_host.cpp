@@ -271,29 +271,32 @@ std::string Result(const Exports& dll, int* out) {
   return text ? text : "<null>";
 }
 
-// ---- the message box of SetupSet0 ------------------------------------------
+// ---- modal windows on the host's thread -------------------------------------
 
+// What a helper thread saw of the first dialog window of the host's thread
+// (a message box or the header dialog) before it pressed a button in it.
 struct BoxSeen {
+  int press = IDOK;
   std::atomic<bool> found{false};
   std::string caption;
-  std::string text;
+  std::string text;  // the last non-empty static text
   bool owned = true;
   int visibleButtons = 0;
   bool okButton = false;
 };
 
-BoxSeen g_box;
 DWORD g_mainThread = 0;
 
-BOOL CALLBACK InspectBoxChild(HWND child, LPARAM) {
+BOOL CALLBACK InspectBoxChild(HWND child, LPARAM param) {
+  BoxSeen& seen = *reinterpret_cast<BoxSeen*>(param);
   char cls[64] = {}, text[256] = {};
   GetClassNameA(child, cls, sizeof cls);
   GetWindowTextA(child, text, sizeof text);
   if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child)) {
-    ++g_box.visibleButtons;
-    if (GetDlgCtrlID(child) == IDOK) g_box.okButton = true;
+    ++seen.visibleButtons;
+    if (GetDlgCtrlID(child) == IDOK) seen.okButton = true;
   }
-  if (lstrcmpiA(cls, "Static") == 0 && text[0]) g_box.text = text;
+  if (lstrcmpiA(cls, "Static") == 0 && text[0]) seen.text = text;
   return TRUE;
 }
 
@@ -307,8 +310,9 @@ BOOL CALLBACK FindBox(HWND window, LPARAM result) {
   return TRUE;
 }
 
-// Waits for the box on the main thread, notes what it shows, and presses OK.
-DWORD WINAPI DismissBox(LPVOID) {
+// Waits for the window, notes what it shows, and presses the button.
+DWORD WINAPI DismissBox(LPVOID param) {
+  BoxSeen& seen = *static_cast<BoxSeen*>(param);
   for (int i = 0; i < 300; ++i) {
     HWND box = nullptr;
     EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
@@ -316,16 +320,25 @@ DWORD WINAPI DismissBox(LPVOID) {
       Sleep(200);  // let it finish initialising before it is read
       char caption[256] = {};
       GetWindowTextA(box, caption, sizeof caption);
-      g_box.caption = caption;
-      g_box.owned = GetWindow(box, GW_OWNER) != nullptr;
-      EnumChildWindows(box, InspectBoxChild, 0);
-      g_box.found = true;
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      seen.caption = caption;
+      seen.owned = GetWindow(box, GW_OWNER) != nullptr;
+      EnumChildWindows(box, InspectBoxChild, reinterpret_cast<LPARAM>(&seen));
+      seen.found = true;
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(seen.press, BN_CLICKED), 0);
       return 0;
     }
     Sleep(50);
   }
   return 1;
+}
+
+// Runs `call` on this thread while a helper answers the window it opens.
+template <typename Call>
+void WithDismisser(BoxSeen* seen, Call call) {
+  HANDLE dismisser = CreateThread(nullptr, 0, DismissBox, seen, 0, nullptr);
+  call();
+  WaitForSingleObject(dismisser, 20000);
+  CloseHandle(dismisser);
 }
 
 // Ends a test that hangs (a box nobody closes, an unload that waits forever).
@@ -561,23 +574,69 @@ void HtmlReport(const Exports& dll) {
   CheckText(text.substr(0, 6), "<html>", "GetResult0 returns HTML after setVersion");
 }
 
+// The host's main window, active on the host's thread while a modal window of
+// the plug-in comes up.
+HWND MakeHostWindow() {
+  HWND window = CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetActiveWindow(window);
+  return window;
+}
+
+// An export request runs the header dialog inside ResetStats0; the result
+// request then writes the Cabrillo file and names it in a message box.
+void HeaderDialogAndExport(const Exports& dll) {
+  HWND hostWindow = MakeHostWindow();
+
+  BoxSeen cancelled;
+  cancelled.press = IDCANCEL;
+  int answer = 0;
+  WithDismisser(&cancelled, [&] { answer = CallReset(dll, 1); });
+  Check(cancelled.found, "ResetStats0 with an export request runs the header dialog");
+  CheckInt(answer, 1, "ResetStats0 with a cancelled header dialog");
+  int out;
+  Result(dll, &out);  // no export now: a message box here would hang the test
+  Check(FilesLike("*.cbr").empty(), "no Cabrillo file after a cancelled header dialog");
+
+  BoxSeen confirmed;
+  WithDismisser(&confirmed, [&] { answer = CallReset(dll, 1); });
+  Check(confirmed.found, "ResetStats0 runs the header dialog again");
+  CheckInt(answer, 1, "ResetStats0 with a confirmed header dialog");
+  CheckText(Setting("Operators"), "DL1ABC", "settings: the dialog's Operators stored");
+  CheckInt(CallQso(dll.addData, kFirstQso), 1, "AddData0 in the export run");
+
+  const bool hostActive = GetActiveWindow() == hostWindow;
+  BoxSeen output;
+  WithDismisser(&output, [&] { Result(dll, &out); });
+  Check(output.found, "GetResult0 in the export run tells the file in a message box");
+  CheckText(output.caption, "Output", "the export's box caption");
+  if (hostActive)
+    Check(output.owned, "the export's box is owned by the host's active window");
+  else
+    std::printf("note: the host window was not active; the box's owner is not checked\n");
+  const std::string cabrillo = ReadWhole("DL1ABC.cbr");
+  Check(cabrillo.find("CREATED-BY: Qalo 2.20\r\n") != std::string::npos &&
+            cabrillo.find(" DL1AAA ") != std::string::npos,
+        "DL1ABC.cbr written with the host version and the QSO",
+        "got \"" + Visible(cabrillo.substr(0, 300)) + "\"");
+  DestroyWindow(hostWindow);
+
+  CheckInt(CallReset(dll, 0), 1, "ResetStats0 without an export request ends the export run");
+}
+
 void SetupBox(const Exports& dll) {
   // An active window of the host's thread must not become the box's owner.
-  HWND hostWindow = CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                  100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SetActiveWindow(hostWindow);
-  HANDLE dismisser = CreateThread(nullptr, 0, DismissBox, nullptr, 0, nullptr);
-  dll.setup();
-  WaitForSingleObject(dismisser, 20000);
-  CloseHandle(dismisser);
+  HWND hostWindow = MakeHostWindow();
+  BoxSeen box;
+  WithDismisser(&box, [&] { dll.setup(); });
   DestroyWindow(hostWindow);
-  Check(g_box.found, "SetupSet0 shows a message box");
-  if (!g_box.found) return;
-  CheckText(g_box.text, "No additional setup for this contest", "SetupSet0 box text");
-  CheckText(g_box.caption, "Error", "SetupSet0 box has the default caption");
-  Check(!g_box.owned, "SetupSet0 box has no owner window");
-  Check(g_box.okButton && g_box.visibleButtons == 1, "SetupSet0 box has one OK button",
-        std::to_string(g_box.visibleButtons) + " buttons");
+  Check(box.found, "SetupSet0 shows a message box");
+  if (!box.found) return;
+  CheckText(box.text, "No additional setup for this contest", "SetupSet0 box text");
+  CheckText(box.caption, "Error", "SetupSet0 box has the default caption");
+  Check(!box.owned, "SetupSet0 box has no owner window");
+  Check(box.okButton && box.visibleButtons == 1, "SetupSet0 box has one OK button",
+        std::to_string(box.visibleButtons) + " buttons");
 }
 
 }  // namespace
@@ -614,6 +673,7 @@ int main(int argc, char** argv) {
   Report(dll);
   Removals(dll);
   HtmlReport(dll);
+  HeaderDialogAndExport(dll);
   SetupBox(dll);
 
   Check(FreeLibrary(module) != 0, "FreeLibrary returns");
