@@ -1,0 +1,121 @@
+#include "tools/host/dialog_answerer.h"
+
+#include <algorithm>
+
+namespace host {
+
+namespace {
+
+constexpr char kHeaderCaption[] = "CQ WW CW/SSB DX Contest ";
+constexpr char kOutputCaption[] = "Output";
+constexpr int kCallControl = 1010;
+constexpr int kOperatorsControl = 1006;
+
+std::string TextOf(HWND window) {
+  char text[1024] = {};
+  // A bounded wait: the owner thread is in a modal loop and answers at once,
+  // but a window that is going away must not hold up the helper.
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                           SMTO_ABORTIFHUNG, 2000, &copied))
+    return std::string();
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+BOOL CALLBACK CollectStatic(HWND child, LPARAM out) {
+  std::string name = ClassOf(child);
+  if (lstrcmpiA(name.c_str(), "Static") == 0) {
+    std::string text = TextOf(child);
+    if (!text.empty()) {
+      auto* all = reinterpret_cast<std::string*>(out);
+      if (!all->empty()) *all += "\n";
+      *all += text;
+    }
+  }
+  return TRUE;
+}
+
+void Press(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+}  // namespace
+
+void DialogAnswerer::Start() {
+  if (m_thread) return;
+  m_lock = new CRITICAL_SECTION;
+  InitializeCriticalSection(m_lock);
+  m_stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  m_thread = CreateThread(nullptr, 0, &DialogAnswerer::ThreadMain, this, 0, nullptr);
+}
+
+void DialogAnswerer::Stop() {
+  if (!m_thread) return;
+  SetEvent(m_stop);
+  WaitForSingleObject(m_thread, INFINITE);
+  CloseHandle(m_thread);
+  CloseHandle(m_stop);
+  m_thread = nullptr;
+  m_stop = nullptr;
+  DeleteCriticalSection(m_lock);
+  delete m_lock;
+  m_lock = nullptr;
+}
+
+DialogEvents DialogAnswerer::Events() {
+  if (!m_lock) return m_events;
+  EnterCriticalSection(m_lock);
+  DialogEvents copy = m_events;
+  LeaveCriticalSection(m_lock);
+  return copy;
+}
+
+DWORD WINAPI DialogAnswerer::ThreadMain(void* self) {
+  auto* answerer = static_cast<DialogAnswerer*>(self);
+  while (WaitForSingleObject(answerer->m_stop, 20) == WAIT_TIMEOUT)
+    EnumWindows(&DialogAnswerer::Visit, reinterpret_cast<LPARAM>(answerer));
+  return 0;
+}
+
+BOOL CALLBACK DialogAnswerer::Visit(HWND window, LPARAM self) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+      ClassOf(window) == "#32770")
+    reinterpret_cast<DialogAnswerer*>(self)->Answer(window);
+  return TRUE;
+}
+
+void DialogAnswerer::Answer(HWND window) {
+  if (std::find(m_answered.begin(), m_answered.end(), window) != m_answered.end()) return;
+  std::string caption = TextOf(window);
+  if (caption == kHeaderCaption) {
+    std::string call = TextOf(GetDlgItem(window, kCallControl));
+    std::string operators = TextOf(GetDlgItem(window, kOperatorsControl));
+    EnterCriticalSection(m_lock);
+    ++m_events.headerDialogs;
+    m_events.headerCall = call;
+    m_events.headerOperators = operators;
+    LeaveCriticalSection(m_lock);
+    m_answered.push_back(window);
+    Press(window, m_confirm ? IDOK : IDCANCEL);
+  } else if (caption == kOutputCaption) {
+    std::string text;
+    EnumChildWindows(window, &CollectStatic, reinterpret_cast<LPARAM>(&text));
+    EnterCriticalSection(m_lock);
+    ++m_events.outputBoxes;
+    m_events.outputTexts.push_back(text);
+    LeaveCriticalSection(m_lock);
+    m_answered.push_back(window);
+    Press(window, IDOK);
+  }
+}
+
+}  // namespace host

@@ -1,0 +1,576 @@
+#include "tools/host/host_session.h"
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tools/cabrillo/cabrillo_reader.h"
+#include "tools/cty/cty_file.h"
+#include "tools/host/call_timing.h"
+#include "tools/host/dialog_answerer.h"
+#include "tools/host/host_automation.h"
+#include "tools/host/host_folder.h"
+#include "tools/host/host_log.h"
+#include "tools/host/plugin_library.h"
+
+namespace host {
+
+namespace {
+
+void Print(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void Printf(const char* format, ...) {
+  char line[2048];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(line, sizeof line, format, args);
+  va_end(args);
+  Print(line);
+}
+
+// An absolute path, taken before the host changes into its working folder.
+// Under wine a Unix path ("/usr/share/...") names the same file on drive Z:.
+std::string Absolute(const std::string& path) {
+  if (path.empty()) return path;
+  std::string candidate = path;
+  if (path[0] == '/' && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    std::string unix = "Z:" + path;
+    if (GetFileAttributesA(unix.c_str()) != INVALID_FILE_ATTRIBUTES) candidate = unix;
+  }
+  char full[MAX_PATH];
+  DWORD length = GetFullPathNameA(candidate.c_str(), MAX_PATH, full, nullptr);
+  return length > 0 && length < MAX_PATH ? std::string(full) : candidate;
+}
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string text = path;
+  std::size_t cut = text.find_last_of("\\/");
+  return cut == std::string::npos ? std::string(".") : text.substr(0, cut);
+}
+
+// The answers each export gave, by value.
+class AnswerCounts {
+ public:
+  void Add(const std::string& kind, int answer) { ++m_counts[kind][answer]; }
+  long Of(const std::string& kind, int answer) const {
+    auto k = m_counts.find(kind);
+    if (k == m_counts.end()) return 0;
+    auto a = k->second.find(answer);
+    return a == k->second.end() ? 0 : a->second;
+  }
+  // "kind  1: n  0: m", the expected answers first (also when 0), then any
+  // other answer the plug-in gave.
+  std::string Line(const std::string& kind, const std::vector<int>& expected) const {
+    std::string out;
+    char part[64];
+    std::snprintf(part, sizeof part, "  %-16s", kind.c_str());
+    out += part;
+    for (int answer : expected) {
+      std::snprintf(part, sizeof part, " %d: %ld ", answer, Of(kind, answer));
+      out += part;
+    }
+    auto k = m_counts.find(kind);
+    if (k != m_counts.end()) {
+      for (const auto& a : k->second) {
+        bool known = false;
+        for (int answer : expected) known = known || answer == a.first;
+        if (!known) {
+          std::snprintf(part, sizeof part, " unexpected %d: %ld ", a.first, a.second);
+          out += part;
+        }
+      }
+    }
+    return out + "\n";
+  }
+
+ private:
+  std::map<std::string, std::map<int, long>> m_counts;
+};
+
+// The zone after `exchange`, as an edit without fields makes it.
+std::string NextZone(const std::string& exchange) {
+  int zone = std::atoi(exchange.c_str());
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", zone % 40 + 1);
+  return text;
+}
+
+class Session {
+ public:
+  Session(const HostOptions& options, HostLog& log, const CtyFile& cty, PluginLibrary& plugin,
+          AutomationServer& automation, const PreparedFolder& folder)
+      : m_options(options), m_log(log), m_cty(cty), m_plugin(plugin), m_automation(automation),
+        m_folder(folder), m_present(log.qsos.size(), true) {}
+
+  void Identify() {
+    int sets = m_plugin.GetNumberOfSets();
+    const char* name = m_plugin.GetSetName(0);
+    Printf("plug-in: %d contest, \"%s\"\n", sets, name ? name : "(null)");
+    if (m_options.html) m_plugin.SetVersion(m_options.hostVersion.c_str());
+  }
+
+  void OpenRun(int exportRequest, const char* kind) {
+    PluginRun run;
+    run.folderPrefix = m_folder.folderPrefix;
+    run.exportRequest = exportRequest;
+    run.contestant = m_log.ownCall;
+    run.firstDay = m_log.firstDay;
+    run.lastDay = m_log.lastDay;
+    run.ownPrefix = m_log.ownPrefix;
+    run.ownContinent = m_log.ownContinent;
+    LONGLONG t = m_timing.Start();
+    int answer = m_plugin.ResetStats(run);
+    m_timing.Stop(kind, t);
+    m_answers.Add(kind, answer);
+  }
+
+  // The operator enters the QSO: the call character by character, the zone,
+  // then it is logged.
+  void Enter(const HostQso& entry) {
+    const PluginQso& qso = entry.qso;
+    m_automation.SetFrequency(static_cast<double>(qso.freqHz));
+    TypeCall(entry);
+    LONGLONG t = m_timing.Start();
+    int valid = m_plugin.IsValidExchg(qso.exchRcvd.c_str(), qso.prefix.c_str(), 0);
+    m_timing.Stop("IsValidExchg0", t);
+    m_answers.Add("IsValidExchg0", valid);
+    Add(qso, "AddData0");
+    m_automation.SetEntry(std::string());
+  }
+
+  void TypeCall(const HostQso& entry) {
+    const PluginQso& qso = entry.qso;
+    char zone[100];
+    for (const TypedCall& typed : entry.typing) {
+      m_automation.SetEntry(typed.text);
+      zone[0] = '\0';
+      LONGLONG t = m_timing.Start();
+      int answer = m_plugin.CheckCall(typed.text.c_str(), qso.mode.c_str(), typed.prefix.c_str(),
+                                      typed.zone, qso.band.c_str(), qso.band.c_str(), zone);
+      m_timing.Stop("CheckCall0", t);
+      m_answers.Add("CheckCall0", answer);
+      PumpIfNeeded();
+    }
+  }
+
+  int Add(const PluginQso& qso, const char* kind) {
+    LONGLONG t = m_timing.Start();
+    int answer = m_plugin.AddData(qso);
+    m_timing.Stop(kind, t);
+    m_answers.Add(kind, answer);
+    return answer;
+  }
+
+  void Remove(const PluginQso& qso) {
+    LONGLONG t = m_timing.Start();
+    int answer = m_plugin.RemoveData(qso);
+    m_timing.Stop("RemoveData0", t);
+    m_answers.Add("RemoveData0", answer);
+  }
+
+  std::string Result(const char* kind) {
+    int out = 0;
+    LONGLONG t = m_timing.Start();
+    const char* text = m_plugin.GetResult(&out);
+    m_timing.Stop(kind, t);
+    if (out != -1) ++m_resultOutNotMinusOne;
+    return text ? std::string(text) : std::string();
+  }
+
+  void Feed() {
+    LARGE_INTEGER started, ended, frequency;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&started);
+    long count = 0;
+    for (std::size_t i = 0; i < m_log.qsos.size(); ++i) {
+      if (m_options.reload) {
+        Add(m_log.qsos[i].qso, "AddData0");
+      } else {
+        Enter(m_log.qsos[i]);
+        if (m_options.resultEvery > 0 && (i + 1) % m_options.resultEvery == 0)
+          m_lastReport = Result("GetResult0");
+      }
+      ++count;
+      PumpIfNeeded();
+    }
+    QueryPerformanceCounter(&ended);
+    if (m_options.reload && count > 0)
+      m_timing.Add("reload (all AddData0)",
+                   static_cast<double>(ended.QuadPart - started.QuadPart) * 1e6 /
+                       static_cast<double>(frequency.QuadPart));
+  }
+
+  // QSO numbers spread evenly over the log, from 1.
+  std::vector<int> Spread(int count) const {
+    std::vector<int> numbers;
+    const std::size_t n = m_log.qsos.size();
+    for (int j = 0; j < count && n > 0; ++j)
+      numbers.push_back(static_cast<int>((2 * j + 1) * n / (2 * static_cast<std::size_t>(count))) + 1);
+    return numbers;
+  }
+
+  void Probe(int count) {
+    for (int number : Spread(count)) {
+      const HostQso& entry = m_log.qsos[number - 1];
+      m_automation.SetFrequency(static_cast<double>(entry.qso.freqHz));
+      TypeCall(entry);
+      m_automation.SetEntry(std::string());
+    }
+  }
+
+  void Delete(int number) {
+    if (number < 1 || static_cast<std::size_t>(number) > m_log.qsos.size() ||
+        !m_present[number - 1]) {
+      Printf("note: QSO %d is not in the log; not deleted\n", number);
+      return;
+    }
+    Remove(m_log.qsos[number - 1].qso);
+    m_present[number - 1] = false;
+    ++m_deleted;
+    AfterChange();
+  }
+
+  void Edit(const QsoEdit& edit) {
+    int number = edit.number;
+    if (number < 1 || static_cast<std::size_t>(number) > m_log.qsos.size() ||
+        !m_present[number - 1]) {
+      Printf("note: QSO %d is not in the log; not edited\n", number);
+      return;
+    }
+    HostQso& entry = m_log.qsos[number - 1];
+    Remove(entry.qso);
+    PluginQso changed = entry.qso;
+    if (edit.changes.empty()) changed.exchRcvd = NextZone(changed.exchRcvd);
+    for (const auto& change : edit.changes) {
+      const std::string& v = change.second;
+      if (change.first == "call") changed.call = v;
+      else if (change.first == "zone") changed.exchRcvd = v;
+      else if (change.first == "sent") changed.exchSent = v;
+      else if (change.first == "mode") changed.mode = v;
+      else if (change.first == "freq") {
+        unsigned khz = static_cast<unsigned>(std::strtoul(v.c_str(), nullptr, 10));
+        changed.freqHz = khz * 1000u;
+        changed.band = BandOfKhz(khz);
+      } else if (change.first == "time") {
+        int hhmm = std::atoi(v.c_str());
+        double day = static_cast<double>(static_cast<long>(changed.time.days));
+        changed.time.days = day + ((hhmm / 100) * 60 + hhmm % 100) / 1440.0;
+      }
+    }
+    CtyResolution resolved;
+    changed.prefix.clear();
+    changed.continent.clear();
+    if (m_cty.Resolve(changed.call, resolved)) {
+      changed.prefix = resolved.prefix;
+      changed.continent = resolved.continent;
+    }
+    entry.qso = changed;
+    ResolveTyping(m_cty, changed.call, entry.typing);
+    Add(changed, "AddData0 (edit)");
+    ++m_edited;
+    AfterChange();
+  }
+
+  void AfterChange() {
+    if (m_options.resultEvery > 0) m_lastReport = Result("GetResult0");
+  }
+
+  // The Cabrillo export as the host runs it: the run with the export flag (the
+  // header dialog runs inside it), the log, then the result, which writes the
+  // file and shows its message box.
+  std::string Export() {
+    DialogAnswerer answerer(m_options.confirmHeader);
+    answerer.Start();
+    OpenRun(1, "export ResetStats0");
+    for (std::size_t i = 0; i < m_log.qsos.size(); ++i)
+      if (m_present[i]) Add(m_log.qsos[i].qso, "export AddData0");
+    std::string report = Result("export GetResult0");
+    answerer.Stop();
+    m_dialogs = answerer.Events();
+    return report;
+  }
+
+  void PumpIfNeeded() {
+    if (!m_options.automationOnMainThread) return;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+
+  const HostOptions& m_options;
+  HostLog& m_log;
+  const CtyFile& m_cty;
+  PluginLibrary& m_plugin;
+  AutomationServer& m_automation;
+  const PreparedFolder& m_folder;
+  std::vector<bool> m_present;
+  CallTiming m_timing;
+  AnswerCounts m_answers;
+  std::string m_lastReport;
+  int m_resultOutNotMinusOne = 0;
+  int m_deleted = 0;
+  int m_edited = 0;
+  DialogEvents m_dialogs;
+};
+
+// Compares `actual` with the content of `expectedPath`; prints the first
+// differing line when they differ.
+bool Matches(const char* what, const std::string& actual, const std::string& expectedPath) {
+  std::string expected;
+  if (!ReadWholeFile(expectedPath, expected)) {
+    Printf("FAIL %s: cannot read %s\n", what, expectedPath.c_str());
+    return false;
+  }
+  if (actual == expected) {
+    Printf("ok   %s matches %s\n", what, expectedPath.c_str());
+    return true;
+  }
+  std::size_t at = 0;
+  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
+  std::size_t lineStart = expected.rfind('\n', at == 0 ? 0 : at - 1);
+  lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
+  int line = 1;
+  for (std::size_t i = 0; i < lineStart; ++i) line += expected[i] == '\n';
+  auto lineAt = [&](const std::string& text) {
+    std::size_t end = text.find('\n', lineStart);
+    if (lineStart >= text.size()) return std::string("(end of text)");
+    return text.substr(lineStart, end == std::string::npos ? std::string::npos : end - lineStart);
+  };
+  Printf("FAIL %s differs from %s at byte %lu, line %d\n  expected: %s\n  actual:   %s\n", what,
+         expectedPath.c_str(), static_cast<unsigned long>(at), line, lineAt(expected).c_str(),
+         lineAt(actual).c_str());
+  return false;
+}
+
+long LineCount(const std::string& text) {
+  long lines = 0;
+  for (char c : text) lines += c == '\n';
+  if (!text.empty() && text.back() != '\n') ++lines;
+  return lines;
+}
+
+}  // namespace
+
+int RunHost(const HostOptions& options) {
+  HostOptions o = options;
+  o.logPath = Absolute(o.logPath);
+  o.ctyPath = Absolute(o.ctyPath);
+  o.dllPath = Absolute(o.dllPath.empty() ? ProgramFolder() + "\\Stats.dll" : o.dllPath);
+  for (std::string* path : {&o.reportFile, &o.expectReport, &o.expectBadQso, &o.expectCabrillo})
+    *path = Absolute(*path);
+
+  CtyFile cty;
+  std::string error;
+  if (!cty.Load(o.ctyPath, &error)) {
+    Printf("stats-host: %s\n", error.c_str());
+    return 2;
+  }
+  HostLog log;
+  if (!LoadHostLog(o.logPath, cty, log, &error)) {
+    Printf("stats-host: %s\n", error.c_str());
+    return 2;
+  }
+  for (const auto& problem : log.problems) Printf("log: %s\n", problem.c_str());
+  bool cw = o.mode.empty() ? log.cw : o.mode == "cw";
+  Printf("log: %s, %lu QSOs, own call %s (%s, %s), %s contest\n", o.logPath.c_str(),
+         static_cast<unsigned long>(log.qsos.size()), log.ownCall.c_str(), log.ownPrefix.c_str(),
+         log.ownContinent.c_str(), cw ? "CW" : "SSB");
+
+  FolderLayout layout;
+  layout.folder = o.folder;
+  layout.hostVersion = o.hostVersion;
+  layout.dllSource = o.dllPath;
+  layout.settings = {{"Mode", cw ? "1" : "0"}, {"Start", o.ui ? "0" : "1"}};
+  for (const auto& entry : HeaderSettings(log)) layout.settings.push_back(entry);
+  PreparedFolder folder;
+  if (!PrepareFolder(layout, folder, &error)) {
+    Printf("stats-host: %s\n", error.c_str());
+    return 2;
+  }
+
+  bool verified = false;
+  std::string where;
+  error = RegisterProgId(&verified, &where);
+  if (!error.empty()) Printf("automation: %s\n", error.c_str());
+  else if (!verified) Printf("automation: CLSIDFromProgID does not find our class\n");
+  if (o.automationOnMainThread) CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  AutomationServer automation;
+  if (!automation.Start(&error, o.automationOnMainThread))
+    Printf("automation: %s (the plug-in will find no host object)\n", error.c_str());
+
+  if (!SetCurrentDirectoryA(folder.fullPath.c_str())) {
+    Printf("stats-host: cannot change into %s\n", folder.fullPath.c_str());
+    return 2;
+  }
+  PluginLibrary plugin;
+  if (!plugin.Load(folder.dllPath, o.decorated, &error)) {
+    Printf("stats-host: %s\n", error.c_str());
+    return 2;
+  }
+
+  Session session(o, log, cty, plugin, automation, folder);
+  session.Identify();
+  session.OpenRun(0, "ResetStats0");
+  session.Feed();
+  if (o.probeCalls > 0) session.Probe(o.probeCalls);
+  for (int number : o.removals) session.Delete(number);
+  for (const auto& edit : o.edits) session.Edit(edit);
+  for (int number : session.Spread(o.removeSpread)) session.Delete(number);
+  for (int i = 0; i < o.extraResults; ++i) session.Result("GetResult0");
+  std::string report = session.Result("GetResult0");
+  std::string exportReport;
+  if (o.exportLog) exportReport = session.Export();
+
+  plugin.Unload();
+  AutomationLog calls = automation.Log();
+  automation.Stop();
+  if (o.automationOnMainThread) CoUninitialize();
+
+  const std::string reportName = folder.folderPrefix + (o.html ? "report.html" : "report.txt");
+  WriteWholeFile(reportName, report);
+  if (!o.reportFile.empty()) WriteWholeFile(o.reportFile, report);
+  if (o.exportLog) WriteWholeFile(folder.folderPrefix + "export-report.txt", exportReport);
+
+  if (!o.quiet) {
+    Print("\n== report ==\n");
+    Print(report);
+    Print("\n== end of report ==\n");
+  }
+  Print("\n== answers ==\n");
+  const AnswerCounts& a = session.m_answers;
+  Print(a.Line("ResetStats0", {1}));
+  Print(a.Line("AddData0", {1, 0}));
+  Print(a.Line("CheckCall0", {0, 1, 2, 4}));
+  Print(a.Line("IsValidExchg0", {1, 0}));
+  if (!o.removals.empty() || o.removeSpread > 0 || !o.edits.empty())
+    Print(a.Line("RemoveData0", {1}));
+  if (!o.edits.empty()) Print(a.Line("AddData0 (edit)", {1, 0}));
+  if (o.exportLog) {
+    Print(a.Line("export ResetStats0", {1}));
+    Print(a.Line("export AddData0", {1, 0}));
+  }
+  if (session.m_resultOutNotMinusOne)
+    Printf("  GetResult0 left %d times a value other than -1 in its out argument\n",
+           session.m_resultOutNotMinusOne);
+  if (session.m_deleted || session.m_edited)
+    Printf("  log changes: %d deleted, %d edited\n", session.m_deleted, session.m_edited);
+
+  Print("\n== files ==\n");
+  Printf("folder: %s\n", folder.fullPath.c_str());
+  std::string badQso, cabrillo;
+  std::vector<std::string> badQsoFiles = FilesMatching(folder.fullPath, "BadQSO_*.txt");
+  for (const auto& name : badQsoFiles) {
+    std::string content;
+    ReadWholeFile(folder.folderPrefix + name, content);
+    if (badQso.empty()) badQso = content;
+    Printf("bad-QSO file: %s (%ld lines)\n", name.c_str(), LineCount(content));
+  }
+  if (badQsoFiles.empty()) Print("bad-QSO file: none\n");
+  std::vector<std::string> cabrilloFiles = FilesMatching(folder.fullPath, "*.cbr");
+  for (const auto& name : cabrilloFiles) {
+    std::string content;
+    ReadWholeFile(folder.folderPrefix + name, content);
+    if (cabrillo.empty()) cabrillo = content;
+    Printf("Cabrillo file: %s (%ld lines)\n", name.c_str(), LineCount(content));
+  }
+  if (o.exportLog) {
+    const DialogEvents& d = session.m_dialogs;
+    Printf("header dialog: %d shown (call \"%s\", operators \"%s\"), %s\n", d.headerDialogs,
+           d.headerCall.c_str(), d.headerOperators.c_str(),
+           o.confirmHeader ? "confirmed" : "cancelled");
+    Printf("message box \"Output\": %d shown", d.outputBoxes);
+    for (const auto& text : d.outputTexts) Printf(", \"%s\"", text.c_str());
+    Print("\n");
+  }
+
+  Print("\n== host object ==\n");
+  Printf("registered under %s%s\n", where.c_str(), verified ? "" : " (look-up failed)");
+  Printf("ReadFrequency: %d calls; ReadEntryField: %lu calls; refused calls: %d\n",
+         calls.frequencyReads, static_cast<unsigned long>(calls.entryFieldReads.size()),
+         calls.refusedCalls);
+  Printf("SendCommand: %lu calls", static_cast<unsigned long>(calls.commands.size()));
+  for (std::size_t i = 0; i < calls.commands.size() && i < 20; ++i)
+    Printf("%s\"%s\"", i ? ", " : ": ", calls.commands[i].c_str());
+  if (calls.commands.size() > 20) Print(", ...");
+  Print("\n");
+
+  Print("\n== time spent in the plug-in ==\n");
+  Print(session.m_timing.Table({"ResetStats0", "CheckCall0", "IsValidExchg0", "AddData0",
+                                "reload (all AddData0)", "GetResult0", "RemoveData0",
+                                "AddData0 (edit)", "export ResetStats0", "export AddData0",
+                                "export GetResult0"}));
+
+  bool ok = true;
+  if (!o.expectReport.empty() || !o.expectBadQso.empty() || !o.expectCabrillo.empty())
+    Print("\n== checks ==\n");
+  if (!o.expectReport.empty()) ok = Matches("report", report, o.expectReport) && ok;
+  if (!o.expectBadQso.empty()) {
+    if (badQsoFiles.size() != 1) {
+      Printf("FAIL bad-QSO file: %lu files in the folder\n",
+             static_cast<unsigned long>(badQsoFiles.size()));
+      ok = false;
+    } else {
+      ok = Matches("bad-QSO file", badQso, o.expectBadQso) && ok;
+    }
+  }
+  if (!o.expectCabrillo.empty()) {
+    if (cabrilloFiles.size() != 1) {
+      Printf("FAIL Cabrillo file: %lu files in the folder\n",
+             static_cast<unsigned long>(cabrilloFiles.size()));
+      ok = false;
+    } else {
+      ok = Matches("Cabrillo file", cabrillo, o.expectCabrillo) && ok;
+    }
+  }
+  std::fflush(stdout);
+  return ok ? 0 : 1;
+}
+
+int ServeAutomation(const HostOptions& options) {
+  bool verified = false;
+  std::string where;
+  std::string error = RegisterProgId(&verified, &where);
+  if (!error.empty()) {
+    Printf("automation: %s\n", error.c_str());
+    return 2;
+  }
+  AutomationServer automation;
+  if (!automation.Start(&error)) {
+    Printf("automation: %s\n", error.c_str());
+    return 2;
+  }
+  automation.SetFrequency(options.serveFrequency);
+  automation.SetEntry(options.serveEntry);
+  Printf("ready (registered under %s%s)\n", where.c_str(), verified ? "" : ", look-up failed");
+  std::fflush(stdout);
+
+  char line[256];
+  std::fgets(line, sizeof line, stdin);  // any line, or the end of input, ends the service
+
+  AutomationLog calls = automation.Log();
+  automation.Stop();
+  Printf("frequency reads: %d\n", calls.frequencyReads);
+  Print("entry field reads:");
+  for (int field : calls.entryFieldReads) Printf(" %d", field);
+  Print("\n");
+  Printf("refused calls: %d\n", calls.refusedCalls);
+  for (const auto& command : calls.commands) Printf("command: %s\n", command.c_str());
+  Print("end\n");
+  std::fflush(stdout);
+  return 0;
+}
+
+}  // namespace host
