@@ -97,7 +97,6 @@ bool LoadHostLog(const std::string& path, const CtyFile& cty, HostLog& log, std:
       qso.prefix = resolved.prefix;
       qso.continent = resolved.continent;
     }
-    ResolveTyping(cty, q.call, entry.typing);
     log.qsos.push_back(std::move(entry));
   }
 

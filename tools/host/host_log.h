@@ -3,7 +3,8 @@
 // data: the worked call to DXCC prefix, continent and CQ zone; the band from
 // the frequency; the own call (header CALLSIGN, else the first QSO's sent call)
 // to the own prefix and continent. For the call check the host also resolves
-// every partial call the operator has typed on the way ("D", "DL", "DL1", ...).
+// every partial call the operator has typed on the way ("D", "DL", "DL1", ...);
+// that is left until the call is typed, since a reload types nothing.
 //
 // A call the country file does not know gets an empty prefix and continent
 // and zone 0, which is what the host hands over in that case.
@@ -30,7 +31,8 @@ struct TypedCall {
 struct HostQso {
   PluginQso qso;
   int line = 0;                   // in the Cabrillo file
-  std::vector<TypedCall> typing;  // one entry per typed character
+  std::vector<TypedCall> typing;  // one entry per typed character, made when
+                                  // first needed (ResolveTyping)
 };
 
 struct HostLog {

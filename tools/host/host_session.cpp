@@ -137,7 +137,7 @@ class Session {
 
   // The operator enters the QSO: the call character by character, the zone,
   // then it is logged.
-  void Enter(const HostQso& entry) {
+  void Enter(HostQso& entry) {
     const PluginQso& qso = entry.qso;
     m_automation.SetFrequency(static_cast<double>(qso.freqHz));
     TypeCall(entry);
@@ -149,8 +149,9 @@ class Session {
     m_automation.SetEntry(std::string());
   }
 
-  void TypeCall(const HostQso& entry) {
+  void TypeCall(HostQso& entry) {
     const PluginQso& qso = entry.qso;
+    if (entry.typing.empty()) ResolveTyping(m_cty, qso.call, entry.typing);
     char zone[100];
     for (const TypedCall& typed : entry.typing) {
       m_automation.SetEntry(typed.text);
@@ -222,7 +223,7 @@ class Session {
 
   void Probe(int count) {
     for (int number : Spread(count)) {
-      const HostQso& entry = m_log.qsos[number - 1];
+      HostQso& entry = m_log.qsos[number - 1];
       m_automation.SetFrequency(static_cast<double>(entry.qso.freqHz));
       TypeCall(entry);
       m_automation.SetEntry(std::string());

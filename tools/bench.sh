@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Benchmark: prints a table of the plug-in's speed on generated logs of 1,000,
+# 10,000 and 50,000 QSOs (about 2% dupes, 0.3% rejected), measured through
+# Stats.dll under wine with the stand-in host, and the same figures for the
+# native build of the engine. Writes the table to bench/latest.txt too.
+#
+#   reload      AddData0 for every QSO, bad-QSO file lines included (total)
+#   CheckCall0  one typed character against the full log (median)
+#   GetResult0  the report of the full log (median)
+#   RemoveData0 one QSO taken out of the full log (median)
+#
+# Usage: bash tools/bench.sh [sizes...]   (default: 1000 10000 50000)
+# Figures are as measured on this machine; nothing here passes or fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+sizes=("$@")
+[ ${#sizes[@]} -gt 0 ] || sizes=(1000 10000 50000)
+work=build/bench
+mkdir -p "$work" bench
+
+# Only the targets the benchmark needs.
+[ -f build/native/build.ninja ] ||
+  cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/native --target stats-loggen stats-native-bench >/dev/null
+[ -f build/win32/build.ninja ] ||
+  cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+cmake --build build/win32 --target Stats stats-host >/dev/null
+source tools/wine-env.sh
+
+probes=200   # calls typed again, character by character
+results=10   # reports of the full log
+removals=10  # QSOs removed one by one
+
+# figure FILE KIND FIELD: one figure of a timing table line; FIELD 1 count,
+# 2 median us, 3 p99 us, 4 max us, 5 total ms. The kind fills 22 columns.
+figure() {
+  awk -v kind="$2" -v field="$3" '
+    { name = substr($0, 1, 22); sub(/ +$/, "", name)
+      if (name == kind) { split(substr($0, 23), f, " "); print f[field]; exit } }' "$1"
+}
+
+for n in "${sizes[@]}"; do
+  log=$work/log$n.cbr
+  [ -f "$log" ] || build/native/tools/stats-loggen --seed 2026 --qsos "$n" --out "$log" >/dev/null
+  echo "benchmark: $n QSOs (native)" >&2
+  build/native/tools/stats-native-bench --probe-calls $probes --results $results \
+    --remove-spread $removals --folder "$work/native-$n" "$log" >"$work/native-$n.txt"
+  echo "benchmark: $n QSOs (Stats.dll under wine)" >&2
+  wine build/win32/stats-host.exe --reload --result-every 0 --probe-calls $probes \
+    --results $results --remove-spread $removals --timing-only \
+    --folder "$work/host-$n" "$log" >"$work/wine-$n.txt" 2>"$work/wine-$n.err"
+done
+
+emulated="no"
+if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] || env | grep -q '^QEMU_' ||
+   ! grep -qw 'lm\|ia32' /proc/cpuinfo 2>/dev/null; then
+  emulated="yes"
+fi
+
+table() {
+  local source=$1
+  printf '%-26s' ""
+  for n in "${sizes[@]}"; do printf '%12s' "$n QSOs"; done
+  printf '   %s\n' "target"
+  row() {  # label kind field scale target
+    printf '%-26s' "$1"
+    for n in "${sizes[@]}"; do
+      v=$(figure "$work/$source-$n.txt" "$2" "$3")
+      if [ -z "$v" ]; then printf '%12s' "-"; else awk -v v="$v" -v s="$4" 'BEGIN { printf "%12.3f", v * s }'; fi
+    done
+    printf '   %s\n' "$5"
+  }
+  row "reload total (s)" "reload (all AddData0)" 5 0.001 "<= 0.5 at 50,000"
+  row "AddData0 median (us)" "AddData0" 2 1 ""
+  row "CheckCall0 median (us)" "CheckCall0" 2 1 "<= 20"
+  row "CheckCall0 p99 (us)" "CheckCall0" 3 1 ""
+  row "GetResult0 median (ms)" "GetResult0" 2 0.001 "<= 20"
+  row "RemoveData0 median (ms)" "RemoveData0" 2 0.001 "<= 20"
+  if [ ${#sizes[@]} -ge 2 ]; then
+    local a=${sizes[$((${#sizes[@]} - 2))]} b=${sizes[$((${#sizes[@]} - 1))]}
+    local ra rb
+    ra=$(figure "$work/$source-$a.txt" "reload (all AddData0)" 5)
+    rb=$(figure "$work/$source-$b.txt" "reload (all AddData0)" 5)
+    if [ -n "$ra" ] && [ -n "$rb" ]; then
+      printf '%-26s%s\n' "reload $b / $a" \
+        "$(awk -v a="$ra" -v b="$rb" 'BEGIN { printf "%.1fx", (a > 0 ? b / a : 0) }')   (target <= 6x)"
+    fi
+  fi
+}
+
+{
+  echo "Stats.dll benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD 2>/dev/null || echo none)"
+  echo "logs: stats-loggen --seed 2026; $probes calls typed again, $results reports, $removals removals per log"
+  echo
+  echo "Through Stats.dll under wine (stats-host.exe --reload):"
+  if [ "$emulated" = yes ]; then
+    echo "  NOTE: wine runs the 32-bit code through an x86 emulator (qemu-user) on this"
+    echo "  machine; these figures are far slower than on real Windows."
+  fi
+  table wine
+  echo
+  echo "Native engine (stats-native-bench, no library boundary, no emulation):"
+  table native
+  for n in "${sizes[@]}"; do
+    if ! grep -q '^call ' "$work/wine-$n.txt"; then
+      echo
+      echo "wine run of $n QSOs gave no timing table; its output:"
+      sed 's/^/  /' "$work/wine-$n.txt" "$work/wine-$n.err" | tail -20
+    fi
+  done
+} | tee bench/latest.txt

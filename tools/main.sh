@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The main job: installs what is missing, builds everything, then plays the CW
+# sample log through the real Stats.dll under wine with the stand-in host, the
+# way the logging host drives it: every QSO typed character by character
+# (CheckCall0), its zone checked (IsValidExchg0), logged (AddData0) and the
+# score refreshed (GetResult0); then a Cabrillo export, whose header dialog and
+# message box the host answers (in Xvfb). Prints the text report, the answers
+# and the time spent in the plug-in, and leaves the host's working folder with
+# the bad-QSO file and the Cabrillo file in build/main-run/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+bash tools/build.sh
+source tools/wine-env.sh
+
+sample=${1:-tools/samples/cw.cbr}
+out=build/main-run
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  wine build/win32/stats-host.exe --folder "$out" --export "$sample"
+
+echo
+echo "Left in $out/:"
+ls -1 "$out" | grep -E '^(BadQSO_.*\.txt|.*\.cbr|report\.txt)$' | sed 's/^/  /'
