@@ -1,0 +1,7 @@
+# Developer tools for running Stats.dll on real logs: the country-file resolver
+# and the Cabrillo reader (built for both targets, the stand-in host uses them),
+# and the log generator.
+add_library(statstools STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/cty/cty_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cabrillo/cabrillo_reader.cpp)
+target_include_directories(statstools PUBLIC ${CMAKE_SOURCE_DIR})
