@@ -3,11 +3,16 @@
 # missing: the native toolchain with GoogleTest, mingw-w64 for 32-bit Windows,
 # wine with its 32-bit part, Xvfb, clang (for the name-decoration check) and
 # hamradio-files (country file and contest call list).
+# Where the kernel runs no 32-bit code (some virtual machines), 32-bit Linux
+# programs, and so the 32-bit half of wine, run under qemu-i386 instead: it is
+# registered with binfmt_misc and the preload in wine-qemu-shim.c is built.
 set -euo pipefail
+cd "$(dirname "$0")"
+
 
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-for p in cmake ninja-build g++ libgtest-dev clang g++-mingw-w64-i686 binutils-mingw-w64-i686 \
+for p in cmake ninja-build gcc g++ libgtest-dev clang g++-mingw-w64-i686 binutils-mingw-w64-i686 \
          wine wine32:i386 xvfb xauth hamradio-files; do
   have_pkg "$p" || need+=("$p")
 done
@@ -20,4 +25,37 @@ if [ ${#need[@]} -gt 0 ]; then
   fi
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+# 32-bit Linux programs: natively, or through qemu-i386 once registered.
+binfmt=/proc/sys/fs/binfmt_misc
+if [ ! -e $binfmt/qemu-i386 ] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  echo "no 32-bit execution here: registering qemu-i386"
+  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  if ! dpkg-query -W -f='${Status}' qemu-user-static 2>/dev/null | grep -q "install ok installed"; then
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends qemu-user-static >/dev/null
+  fi
+  [ -e $binfmt/register ] || $SUDO mount -t binfmt_misc binfmt_misc $binfmt
+  # i386 ELF executables and shared objects; F opens qemu now, so it is found
+  # in any mount namespace.
+  echo ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
+    | $SUDO tee $binfmt/register >/dev/null
+fi
+if [ -e $binfmt/qemu-i386 ]; then
+  [ "$(head -n1 $binfmt/qemu-i386)" = enabled ] || echo 1 | ${SUDO:-} tee $binfmt/qemu-i386 >/dev/null
+  # The preload for 32-bit wine under qemu; the empty 64-bit twin keeps the
+  # 64-bit processes that inherit LD_PRELOAD (via $LIB) quiet.
+  shim=/usr/local/lib/wine-qemu
+  if [ ! -f $shim/lib/i386-linux-gnu/wine-qemu-shim.so ] || [ wine-qemu-shim.c -nt $shim/lib/i386-linux-gnu/wine-qemu-shim.so ]; then
+    SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO mkdir -p $shim/lib/i386-linux-gnu $shim/lib/x86_64-linux-gnu
+    tmp=$(mktemp -d)
+    gcc -m32 -O2 -shared -fPIC -nostdlib -fno-stack-protector wine-qemu-shim.c \
+      /lib/i386-linux-gnu/libc.so.6 -o "$tmp/i386.so"
+    echo 'void wine_qemu_shim_64(void) {}' | gcc -shared -fPIC -x c - -o "$tmp/x86_64.so"
+    $SUDO install -m 644 "$tmp/i386.so" $shim/lib/i386-linux-gnu/wine-qemu-shim.so
+    $SUDO install -m 644 "$tmp/x86_64.so" $shim/lib/x86_64-linux-gnu/wine-qemu-shim.so
+    rm -rf "$tmp"
+  fi
 fi
