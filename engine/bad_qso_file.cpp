@@ -1,8 +1,8 @@
 #include "engine/bad_qso_file.h"
 
-#include <cerrno>
 #include <vector>
 
+#include "engine/text_file.h"
 #include "plugin/file_system.h"
 
 const char kVerdictWrongBand[] = "   WRONG BAND !!!";
@@ -17,36 +17,6 @@ const char kLineEnd[] = "\r\n";
 bool WriteLine(std::FILE* file, const std::string& line) {
   return std::fwrite(line.data(), 1, line.size(), file) == line.size() &&
          std::fputs(kLineEnd, file) >= 0;
-}
-
-// The whole file split into lines without their ends. False when the file
-// cannot be opened or read; `missing` then tells whether it does not exist.
-bool ReadLines(const std::string& path, std::vector<std::string>* lines, bool* missing) {
-  *missing = false;
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    *missing = (errno == ENOENT);
-    return false;
-  }
-  std::string content;
-  char chunk[4096];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) content.append(chunk, got);
-  bool ok = !std::ferror(file);
-  std::fclose(file);
-  if (!ok) return false;
-
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
-    std::size_t stop = end;
-    if (stop > start && content[stop - 1] == '\r') --stop;
-    lines->push_back(content.substr(start, stop - start));
-    start = end + 1;
-  }
-  return true;
 }
 
 }  // namespace
@@ -96,7 +66,7 @@ void RewriteBadQsoFileWithout(const std::string& path, int isCw, const std::stri
   if (path.empty()) return;
   std::vector<std::string> lines;
   bool missing = false;
-  if (!ReadLines(path, &lines, &missing)) {
+  if (!ReadTextLines(path, &lines, &missing)) {
     // A file we cannot read may still hold the operator's lines: keep it.
     if (missing) StartBadQsoFile(path, isCw);
     return;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/contest_rules.h"
+#include "engine/text_file.h"
 
 namespace {
 
@@ -24,22 +25,7 @@ std::string Trim(const std::string& text) {
 
 std::vector<std::string> LoadLines(const std::string& path) {
   std::vector<std::string> lines;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return lines;
-  std::string content;
-  char chunk[4096];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) content.append(chunk, got);
-  std::fclose(file);
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
-    std::size_t stop = end;
-    if (stop > start && content[stop - 1] == '\r') --stop;
-    lines.push_back(content.substr(start, stop - start));
-    start = end + 1;
-  }
+  if (!ReadTextLines(path, &lines)) lines.clear();
   return lines;
 }
 
