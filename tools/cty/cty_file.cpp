@@ -5,23 +5,14 @@
 #include <iterator>
 #include <sstream>
 
+#include "tools/text/text_utils.h"
+
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string Trim(const std::string& text) {
-  std::size_t begin = 0, end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
+using tools_text::IsBlank;
+using tools_text::IsDigit;
+using tools_text::Trim;
+using tools_text::Upper;
 
 // A CQ zone as the file writes it ("05", "40"); 0 when it is none.
 int ZoneValue(const std::string& text) {

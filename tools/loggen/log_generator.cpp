@@ -6,6 +6,8 @@
 
 #include "tools/cty/cty_file.h"
 
+#include "tools/text/text_utils.h"
+
 namespace {
 
 constexpr int kMinutes = 48 * 60;
@@ -92,11 +94,7 @@ void CivilFromDays(std::int64_t z, int& y, int& m, int& d) {
   y = static_cast<int>(yoe + era * 400) + (m <= 2);
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
+using tools_text::Upper;
 
 struct Stretch {
   Band band = k20;
