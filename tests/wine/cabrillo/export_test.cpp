@@ -121,11 +121,38 @@ std::string g_folder;  // current host folder, with a trailing backslash
 
 std::string IniPath() { return g_folder + "Plugins\\CQ-WW-CW-SSB.ini"; }
 
-void NewHostFolder(const std::string& name) {
+// Removes a folder with everything in it; `path` ends with a backslash.
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((path + "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path + name + "\\");
+      } else {
+        DeleteFileA((path + name).c_str());
+      }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(path.c_str());
+}
+
+std::string TempRoot() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
-  g_folder = std::string(temp) + "stats-cabrillo-" + std::to_string(GetCurrentProcessId()) + "-" +
-             name + "\\";
+  return std::string(temp) + "stats-cabrillo\\";
+}
+
+// A fresh, empty host folder as the current folder, with the host's own
+// settings file in it. Leftovers of an earlier run are removed first.
+void NewHostFolder(const std::string& name) {
+  CreateDirectoryA(TempRoot().c_str(), nullptr);
+  g_folder = TempRoot() + name + "\\";
+  SetCurrentDirectoryA(TempRoot().c_str());
+  RemoveTree(g_folder);
   CreateDirectoryA(g_folder.c_str(), nullptr);
   CreateDirectoryA((g_folder + "Plugins").c_str(), nullptr);
   SetCurrentDirectoryA(g_folder.c_str());
@@ -425,8 +452,12 @@ bool ExportRequest(const std::function<void(HWND)>& operate) {
   return seen;
 }
 
-void FeedLog() {
-  for (const Qso& q : kLog) ExpectTrue(std::string("QSO stored: ") + q.call, AddQso(kOwnCall, q) == 1);
+// The log, all CW QSOs: stored in the CW contest, rejected in the SSB one.
+void FeedLog(bool cwContest = true) {
+  for (const Qso& q : kLog) {
+    ExpectEq(std::string("AddData0 of ") + q.call, std::to_string(AddQso(kOwnCall, q)),
+             cwContest ? "1" : "0");
+  }
 }
 
 // OK: the typed values reach the file and the settings; the next export starts
@@ -499,7 +530,7 @@ void CancelledExports() {
       EndDialogBy(d, ending);
     });
     ExpectTrue("header keys unchanged", HeaderKeys() == before);
-    FeedLog();
+    FeedLog(/*cwContest=*/false);
     ExpectEq("message", ResultWithMessage(), "<no message box>");
     ExpectTrue("no file", !FileExists("Q0_Q9QQ.cbr"));
   }
@@ -539,6 +570,12 @@ int main(int argc, char** argv) {
   ConfirmedExport();
   CancelledExports();
   UnwritableFile();
+
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  SetCurrentDirectoryA(temp);
+  RemoveTree(TempRoot());
+  FreeLibrary(dll);
 
   std::printf("%zu failed checks\n", g_failures.size());
   return g_failures.empty() ? 0 : 1;
