@@ -16,10 +16,9 @@ bool HostRefusesUiThread(const std::string& version) {
   return false;
 }
 
-// Both flags describe this run's own station, so each reset sets them afresh:
-// a run from the USA after one from Russia must not keep the Russian texts.
+// The flag describes this run's own station, so each reset sets it afresh: a
+// run from Germany after one from Russia must not keep the Russian texts.
 void ClassifyOwnCountry(PluginState& state, const std::string& prefix) {
-  state.m_ownIsUsa = (prefix == "K") ? 1 : 0;
   int russian = 0;
   for (const char* p : {"UA", "UA2", "UA2/f", "UA9", "UN", "UR", "EU"})
     if (prefix == p) russian = 1;

@@ -32,7 +32,6 @@ struct PluginState {
   std::string m_fileDate;     // last day "%d_%m_%Y"
   std::string m_ownPrefix;
   std::string m_ownContinent;
-  int m_ownIsUsa = 0;   // this run's own prefix is "K"
   int m_russianUi = 0;  // this run's own prefix is a Russian-speaking one
   int m_isCw = 0;       // contest mode: nonzero CW, 0 SSB
   std::string m_hostVersion;

@@ -166,19 +166,17 @@ TEST_F(StatisticsResetTest, ExportRunsTheHeaderDialogAndNeverStartsTheThread) {
   EXPECT_EQ(0, windows.Count("header-dialog"));
 }
 
-TEST_F(StatisticsResetTest, OwnCountryFlagsFollowEachRunsOwnPrefix) {
+TEST_F(StatisticsResetTest, RussianTextsFollowEachRunsOwnPrefix) {
   const struct {
     const char* prefix;
-    int usa;
     int russian;
   } runs[] = {
-      {"K", 1, 0},     {"DL", 0, 0},  {"UA2/f", 0, 1}, {"K", 1, 0},  {"UA3", 0, 0},
-      {"UA", 0, 1},    {"k", 0, 0},   {"UA2", 0, 1},   {"UA9", 0, 1}, {"UN", 0, 1},
-      {"UR", 0, 1},    {"EU", 0, 1},  {"ua", 0, 0},    {"UA2/F", 0, 0}, {"", 0, 0},
+      {"K", 0}, {"DL", 0}, {"UA2/f", 1}, {"K", 0}, {"UA3", 0},
+      {"UA", 1}, {"k", 0}, {"UA2", 1}, {"UA9", 1}, {"UN", 1},
+      {"UR", 1}, {"EU", 1}, {"ua", 0}, {"UA2/F", 0}, {"", 0},
   };
   for (const auto& r : runs) {
     Reset(Run(r.prefix));
-    EXPECT_EQ(r.usa, state->m_ownIsUsa) << r.prefix;
     EXPECT_EQ(r.russian, state->m_russianUi) << r.prefix;
   }
 }
@@ -194,7 +192,7 @@ TEST_F(StatisticsResetTest, StrangeTextsAreTakenAsTheyCome) {
   EXPECT_EQ("", state->m_startText);
   EXPECT_EQ("Invalid DateTime", state->m_endText);
   EXPECT_EQ("BadQSO_ZerodEZIDEDOVE_Invalid DateTime.txt", state->m_badQsoPath);
-  EXPECT_EQ(0, state->m_ownIsUsa);
+  EXPECT_EQ(0, state->m_russianUi);
   EXPECT_EQ("Qalo", state->m_hostVersion);
 }
 

@@ -44,7 +44,6 @@ TEST(QsoPoints, FollowTheContestRules) {
   for (const PointsCase& c : cases) {
     PluginState state;
     OwnStation(state, c.ownPrefix, c.ownContinent);
-    state.m_ownIsUsa = 1;  // left for other users; scoring does not read it
     const CInfo qso = Qso({"X1X", c.prefix, c.continent, "20m"});
     EXPECT_EQ(QsoPoints(state, qso), c.points)
         << c.ownPrefix << "/" << c.ownContinent << " works " << c.prefix << "/" << c.continent;
