@@ -13,8 +13,9 @@ bash tools/install-deps.sh
 bash tools/build.sh
 source tools/wine-env.sh
 
-sample=${1:-tools/samples/cw.cbr}
+sample=${1:-tools/samples/cq-ww-cw-sample.log}
 out=build/main-run
+wineserver -w || true
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   wine build/win32/stats-host.exe --folder "$out" --export "$sample"
 
