@@ -7,5 +7,6 @@ bash tools/install-deps.sh
 bash tools/build.sh
 ctest --test-dir build/native --output-on-failure -j "$(nproc)"
 source tools/wine-env.sh
+wineserver -w || true
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir build/win32 --output-on-failure
