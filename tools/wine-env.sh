@@ -15,6 +15,13 @@ if [ "$(head -n1 /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null)" = enabled ]; t
   export QEMU_RESERVED_VA=0xffff0000
   export QEMU_SET_ENV='LD_PRELOAD=/usr/local/lib/wine-qemu/$LIB/wine-qemu-shim.so'
 fi
+# A prefix made for the other architecture (by a wine without its 64-bit
+# part, say) cannot run here: it is made again.
+if [ -f "$WINEPREFIX/system.reg" ] && ! grep -q "^#arch=$WINEARCH\$" "$WINEPREFIX/system.reg"; then
+  echo "the wine prefix $WINEPREFIX is not a $WINEARCH one: making it again"
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "creating the wine prefix $WINEPREFIX"
   if [ "$WINEARCH" = win64 ]; then
