@@ -42,14 +42,19 @@ std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime&
   return line;
 }
 
-BadQsoAppender::BadQsoAppender(const std::string& path)
-    : m_file(path.empty() ? nullptr : std::fopen(path.c_str(), "ab")) {}
+BadQsoAppender::BadQsoAppender(const std::string& path) : m_path(path), m_file(nullptr) {}
 
 BadQsoAppender::~BadQsoAppender() {
   if (m_file) std::fclose(m_file);
 }
 
 void BadQsoAppender::Append(const std::string& line) {
+  // Opened on the first line only: most QSOs write none, and opening a file
+  // costs more than the rest of the intake together.
+  if (!m_file && !m_path.empty() && !m_openFailed) {
+    m_file = std::fopen(m_path.c_str(), "ab");
+    m_openFailed = m_file == nullptr;
+  }
   if (m_file) WriteLine(m_file, line);
 }
 

@@ -32,8 +32,9 @@ std::string BadQsoHeader(int isCw);
 std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime& time,
                        const char* verdict);
 
-// The file opened for appending for the length of one intake call; created when
-// missing. Appending to a file that could not be opened does nothing.
+// The file opened for appending, at the first line, for the length of one
+// intake call; created when missing. Appending to a file that could not be
+// opened does nothing.
 class BadQsoAppender {
  public:
   explicit BadQsoAppender(const std::string& path);
@@ -44,7 +45,9 @@ class BadQsoAppender {
   void Append(const std::string& line);
 
  private:
+  std::string m_path;
   std::FILE* m_file;
+  bool m_openFailed = false;
 };
 
 // Creates or truncates the file and writes the header alone.

@@ -34,16 +34,8 @@ int CheckCall(PluginState& state, WindowSide& windows, const CallCheckArgs& args
 
   // Stored bands are in the band list's spelling; compare in that spelling.
   const std::string& bandName = state.m_bands[band];
-  for (const CInfo& record : state.m_qsoStore)
-    if (record.m_call == args.call && record.m_band == bandName) return 0;
-
-  int answer = 2;
-  for (const CInfo& record : state.m_qsoStore) {
-    if (record.m_band == bandName && record.m_prefix == args.prefix) {
-      answer = 1;
-      break;
-    }
-  }
+  if (state.m_qsoStore.HasCallOnBand(args.call, bandName)) return 0;
+  const int answer = state.m_qsoStore.HasPrefixOnBand(bandName, args.prefix) ? 1 : 2;
 
   if (args.zoneOut) {
     if (SpansSeveralZones(args.prefix))

@@ -1,6 +1,7 @@
 #include "engine/intake.h"
 
 #include <limits>
+#include <utility>
 
 #include "engine/bad_qso_file.h"
 #include "plugin/plugin_state.h"
@@ -43,7 +44,6 @@ CInfo MakeQsoRecord(const CContestRules& bands, const QsoArgs& qso) {
 
 int AddQso(PluginState& state, const QsoArgs& qso) {
   CInfo record = MakeQsoRecord(state.m_bands, qso);
-  const int earlier = state.m_qsoStore.GetCount();
   BadQsoAppender badQsos(state.m_badQsoPath);
   auto reject = [&](const char* verdict) {
     badQsos.Append(BadQsoLine(qso, static_cast<unsigned>(record.m_freqKhz), record.m_time,
@@ -60,17 +60,13 @@ int AddQso(PluginState& state, const QsoArgs& qso) {
   for (const std::string& band : state.m_workedBands) bandKnown = bandKnown || band == record.m_band;
   if (!bandKnown) state.m_workedBands.push_back(record.m_band);
 
-  for (int i = 0; i < earlier; ++i) {
-    const CInfo& old = state.m_qsoStore.At(i);
-    if (old.m_call == record.m_call && old.m_band == record.m_band && old.m_mode == record.m_mode) {
-      record.m_dupe = 1;
-      record.m_invalid = 1;
-      badQsos.Append(BadQsoLine(qso, static_cast<unsigned>(record.m_freqKhz), record.m_time,
-                                kVerdictDupe));
-      break;
-    }
+  if (state.m_qsoStore.HasCallOnBandInMode(record.m_call, record.m_band, record.m_mode)) {
+    record.m_dupe = 1;
+    record.m_invalid = 1;
+    badQsos.Append(BadQsoLine(qso, static_cast<unsigned>(record.m_freqKhz), record.m_time,
+                              kVerdictDupe));
   }
 
-  state.m_qsoStore.Append(record);
+  state.m_qsoStore.Append(std::move(record));
   return 1;
 }

@@ -1,11 +1,19 @@
 // QsoStore: the plug-in's copy of the contest log, CInfo records by value in
 // intake order. An index is a position in that order; removing a record moves
-// every later one down by one. Every search over it answers as a scan in index
-// order would (first match wins).
+// every later one down by one.
+//
+// Every search answers exactly as a scan of the records in index order would
+// (first match wins). The store keeps a count of its records per (call, band,
+// mode), (call, band) and (band, prefix), all compared byte for byte, so that
+// the questions asked on every typed character and every logged QSO ("is there
+// one?") take constant time however long the log grows. Records are reachable
+// only read-only, so the counts cannot fall out of step with them.
 #ifndef STATS_ENGINE_QSO_STORE_H_
 #define STATS_ENGINE_QSO_STORE_H_
 
 #include <cstddef>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/qso.h"
@@ -18,15 +26,35 @@ class QsoStore {
   // Record i, 0 <= i < count; any other index throws std::out_of_range.
   const CInfo& At(int i) const { return m_records.at(static_cast<std::size_t>(i)); }
 
-  void Append(const CInfo& record) { m_records.push_back(record); }
-  void RemoveAt(int i) { At(i); m_records.erase(m_records.begin() + i); }
-  void Clear() { m_records.clear(); }
+  void Append(CInfo record);
+  // Removes record i (std::out_of_range for any other index).
+  void RemoveAt(int i);
+  void Clear();
+
+  // Whether some record has this m_call, m_band and m_mode (the dupe rule).
+  bool HasCallOnBandInMode(const std::string& call, const std::string& band,
+                           const std::string& mode) const;
+  // Whether some record has this m_call and m_band, whatever its mode.
+  bool HasCallOnBand(const std::string& call, const std::string& band) const;
+  // Whether some record on `band` has this m_prefix.
+  bool HasPrefixOnBand(const std::string& band, const std::string& prefix) const;
+
+  // The index of the first record with this call, mode, band and time (the
+  // date value's own equality), or -1.
+  int FindFirst(const std::string& call, const std::string& mode, const std::string& band,
+                const COleDateTime& time) const;
 
   std::vector<CInfo>::const_iterator begin() const { return m_records.begin(); }
   std::vector<CInfo>::const_iterator end() const { return m_records.end(); }
 
  private:
+  using Counts = std::unordered_map<std::string, int>;
+  void Count(const CInfo& record, int change);
+
   std::vector<CInfo> m_records;
+  Counts m_byCallBandMode;
+  Counts m_byCallBand;
+  Counts m_byBandPrefix;
 };
 
 #endif  // STATS_ENGINE_QSO_STORE_H_

@@ -8,13 +8,8 @@
 int RemoveQso(PluginState& state, WindowSide& windows, const QsoArgs& qso) {
   const CInfo removed = MakeQsoRecord(state.m_bands, qso);
 
-  int found = -1;
-  for (int i = 0; i < state.m_qsoStore.GetCount() && found < 0; ++i) {
-    const CInfo& record = state.m_qsoStore.At(i);
-    if (record.m_call == removed.m_call && record.m_mode == removed.m_mode &&
-        record.m_band == removed.m_band && record.m_time == removed.m_time)
-      found = i;
-  }
+  const int found = state.m_qsoStore.FindFirst(removed.m_call, removed.m_mode, removed.m_band,
+                                               removed.m_time);
 
   if (found >= 0) {
     int band = state.m_bands.IndexOf(removed.m_band);
