@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <unordered_set>
 
 #include "plugin/plugin_state.h"
 
@@ -59,11 +60,6 @@ int CountLines(const std::string& path) {
   return lines;
 }
 
-template <typename T>
-bool Contains(const std::vector<T>& list, const T& value) {
-  return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 }  // namespace
 
 long long RateMinutesBetween(double reference, double time) {
@@ -97,56 +93,77 @@ ScoreSummary ComputeScore(PluginState& state) {
   SortBands(state.m_workedBands);
   const int fileLines = CountLines(state.m_badQsoPath);
 
-  for (const std::string& band : state.m_workedBands) {
+  // One pass over the store, each QSO going to the row of its band; within a
+  // row the QSOs keep store order, so the lists come out as a scan band by
+  // band would build them. The sets only speed up the membership tests.
+  struct Row {
+    BandScore score;
+    std::vector<std::string>* countries;
+    std::vector<unsigned>* zones;
+    std::vector<std::string> scratchCountries;
+    std::vector<unsigned> scratchZones;
+    std::unordered_set<std::string> seenCountries;
+    std::unordered_set<unsigned> seenZones;
+  };
+  std::vector<Row> rows(state.m_workedBands.size());
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    Row& row = rows[r];
+    const std::string& band = state.m_workedBands[r];
+    row.score.band = band;
     // Intake stores the band list's own spelling; a name outside the list gets
     // lists of its own, so that it can never overwrite another band's.
     const int index = state.m_bands.IndexOf(band);
-    std::vector<std::string> scratchCountries;
-    std::vector<unsigned> scratchZones;
-    std::vector<std::string>& countries =
-        index >= 0 ? state.m_bandCountries[index] : scratchCountries;
-    std::vector<unsigned>& zones = index >= 0 ? state.m_bandZones[index] : scratchZones;
-    countries.clear();
-    zones.clear();
+    row.countries = index >= 0 ? &state.m_bandCountries[index] : &row.scratchCountries;
+    row.zones = index >= 0 ? &state.m_bandZones[index] : &row.scratchZones;
+    row.countries->clear();
+    row.zones->clear();
+  }
+  auto rowOf = [&](const std::string& band) -> Row* {
+    for (std::size_t r = 0; r < rows.size(); ++r)
+      if (state.m_workedBands[r] == band) return &rows[r];
+    return nullptr;
+  };
 
-    BandScore row;
-    row.band = band;
-    for (const CInfo& qso : store) {
-      if (qso.m_band != band || qso.m_call.empty()) continue;
-      s.dupes += qso.m_dupe;
-      if (qso.m_invalid != 0) continue;
-      ++row.qsos;
-      const int p = QsoPoints(state, qso);
-      row.points += p;
-      if (hasReference && qso.m_band == referenceBand) {
-        s.lastQsoPoints = p;
-        if (state.m_exportMode == 0) {
-          const long long minutes = RateMinutesBetween(referenceTime, qso.m_time.m_dt);
-          if (minutes < 60) {
-            ++s.hourQsos;
-            s.hourPoints += p;
-          }
-          if (minutes < 10) {
-            ++s.tenMinQsos;
-            s.tenMinPoints += p;
-          }
+  for (const CInfo& qso : store) {
+    if (qso.m_call.empty()) continue;
+    Row* row = rowOf(qso.m_band);
+    if (!row) continue;
+    s.dupes += qso.m_dupe;
+    if (qso.m_invalid != 0) continue;
+    ++row->score.qsos;
+    const int p = QsoPoints(state, qso);
+    row->score.points += p;
+    if (hasReference && qso.m_band == referenceBand) {
+      s.lastQsoPoints = p;
+      if (state.m_exportMode == 0) {
+        const long long minutes = RateMinutesBetween(referenceTime, qso.m_time.m_dt);
+        if (minutes < 60) {
+          ++s.hourQsos;
+          s.hourPoints += p;
+        }
+        if (minutes < 10) {
+          ++s.tenMinQsos;
+          s.tenMinPoints += p;
         }
       }
-      if (!Contains(countries, qso.m_prefix)) {
-        countries.push_back(qso.m_prefix);
-        ++row.countries;
-      }
-      const unsigned zone = static_cast<unsigned>(qso.m_zone);
-      if (!Contains(zones, zone)) {
-        zones.push_back(zone);
-        ++row.zones;
-      }
     }
-    s.totalQsos += row.qsos;
-    s.totalPoints += row.points;
-    s.totalCountries += row.countries;
-    s.totalZones += row.zones;
-    s.rows.push_back(row);
+    if (row->seenCountries.insert(qso.m_prefix).second) {
+      row->countries->push_back(qso.m_prefix);
+      ++row->score.countries;
+    }
+    const unsigned zone = static_cast<unsigned>(qso.m_zone);
+    if (row->seenZones.insert(zone).second) {
+      row->zones->push_back(zone);
+      ++row->score.zones;
+    }
+  }
+
+  for (Row& row : rows) {
+    s.totalQsos += row.score.qsos;
+    s.totalPoints += row.score.points;
+    s.totalCountries += row.score.countries;
+    s.totalZones += row.score.zones;
+    s.rows.push_back(row.score);
   }
 
   // The file holds a heading line and one line per rejected QSO or dupe.
