@@ -73,7 +73,12 @@ table() {
     printf '   %s\n' "$5"
   }
   row "reload total (s)" "reload (all AddData0)" 5 0.001 "<= 0.5 at 50,000"
-  row "AddData0 median (us)" "AddData0" 2 1 ""
+  printf '%-26s' "reload per QSO (us)"
+  for n in "${sizes[@]}"; do
+    v=$(figure "$work/$source-$n.txt" "reload (all AddData0)" 5)
+    if [ -z "$v" ]; then printf '%12s' "-"; else awk -v v="$v" -v n="$n" 'BEGIN { printf "%12.3f", v * 1000 / n }'; fi
+  done
+  printf '\n'
   row "CheckCall0 median (us)" "CheckCall0" 2 1 "<= 20"
   row "CheckCall0 p99 (us)" "CheckCall0" 3 1 ""
   row "GetResult0 median (ms)" "GetResult0" 2 0.001 "<= 20"

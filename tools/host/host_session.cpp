@@ -190,26 +190,36 @@ class Session {
   }
 
   void Feed() {
+    if (m_options.reload) {
+      Reload();
+      return;
+    }
+    for (std::size_t i = 0; i < m_log.qsos.size(); ++i) {
+      Enter(m_log.qsos[i]);
+      if (m_options.resultEvery > 0 && (i + 1) % m_options.resultEvery == 0)
+        m_lastReport = Result("GetResult0");
+      PumpIfNeeded();
+    }
+  }
+
+  // The host reloading a log: AddData0 for every QSO back to back. Timed as a
+  // whole, without a reading of the counter per call, which under emulation
+  // costs about as much as the call itself.
+  void Reload() {
+    if (m_log.qsos.empty()) return;
+    std::vector<int> answers(m_log.qsos.size());
     LARGE_INTEGER started, ended, frequency;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&started);
-    long count = 0;
     for (std::size_t i = 0; i < m_log.qsos.size(); ++i) {
-      if (m_options.reload) {
-        Add(m_log.qsos[i].qso, "AddData0");
-      } else {
-        Enter(m_log.qsos[i]);
-        if (m_options.resultEvery > 0 && (i + 1) % m_options.resultEvery == 0)
-          m_lastReport = Result("GetResult0");
-      }
-      ++count;
+      answers[i] = m_plugin.AddData(m_log.qsos[i].qso);
       PumpIfNeeded();
     }
     QueryPerformanceCounter(&ended);
-    if (m_options.reload && count > 0)
-      m_timing.Add("reload (all AddData0)",
-                   static_cast<double>(ended.QuadPart - started.QuadPart) * 1e6 /
-                       static_cast<double>(frequency.QuadPart));
+    m_timing.Add("reload (all AddData0)",
+                 static_cast<double>(ended.QuadPart - started.QuadPart) * 1e6 /
+                     static_cast<double>(frequency.QuadPart));
+    for (int answer : answers) m_answers.Add("AddData0", answer);
   }
 
   // QSO numbers spread evenly over the log, from 1.
