@@ -42,23 +42,27 @@ std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime&
   return line;
 }
 
-BadQsoAppender::BadQsoAppender(const std::string& path) : m_path(path), m_file(nullptr) {}
-
-BadQsoAppender::~BadQsoAppender() {
-  if (m_file) std::fclose(m_file);
-}
-
-void BadQsoAppender::Append(const std::string& line) {
-  // Opened on the first line only: most QSOs write none, and opening a file
-  // costs more than the rest of the intake together.
-  if (!m_file && !m_path.empty() && !m_openFailed) {
-    m_file = std::fopen(m_path.c_str(), "ab");
-    m_openFailed = m_file == nullptr;
+void BadQsoFile::Append(const std::string& path, const std::string& line) {
+  if (path.empty()) return;
+  if (m_file && path != m_path) Release();
+  if (!m_file) {
+    m_file = std::fopen(path.c_str(), "ab");
+    if (!m_file) return;
+    m_path = path;
   }
-  if (m_file) WriteLine(m_file, line);
+  // A failed line is lost, as the format allows; the next one tries again.
+  WriteLine(m_file, line);
+  std::fflush(m_file);
 }
 
-void StartBadQsoFile(const std::string& path, int isCw) {
+void BadQsoFile::Release() {
+  if (m_file) std::fclose(m_file);
+  m_file = nullptr;
+  m_path.clear();
+}
+
+void BadQsoFile::Start(const std::string& path, int isCw) {
+  Release();
   if (path.empty()) return;
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return;
@@ -66,14 +70,15 @@ void StartBadQsoFile(const std::string& path, int isCw) {
   std::fclose(file);
 }
 
-void RewriteBadQsoFileWithout(const std::string& path, int isCw, const std::string& call,
-                              const std::string& timeKey) {
+void BadQsoFile::RewriteWithout(const std::string& path, int isCw, const std::string& call,
+                                const std::string& timeKey) {
+  Release();
   if (path.empty()) return;
   std::vector<std::string> lines;
   bool missing = false;
   if (!ReadTextLines(path, &lines, &missing)) {
     // A file we cannot read may still hold the operator's lines: keep it.
-    if (missing) StartBadQsoFile(path, isCw);
+    if (missing) Start(path, isCw);
     return;
   }
 

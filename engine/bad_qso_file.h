@@ -6,9 +6,9 @@
 //            "  " exch-sent "  " call "  " rst-rcvd "  " exch-rcvd verdict
 //
 // The QSO fields show the host's texts as it gave them; empty ones leave their
-// place empty, so two separators meet. Every operation opens and closes the
-// file itself; a file that cannot be opened or written loses its lines
-// silently (the operator's log in the host is the record, this is a report).
+// place empty, so two separators meet. A file that cannot be opened or written
+// loses its lines silently (the operator's log in the host is the record, this
+// is a report).
 #ifndef STATS_ENGINE_BAD_QSO_FILE_H_
 #define STATS_ENGINE_BAD_QSO_FILE_H_
 
@@ -32,34 +32,42 @@ std::string BadQsoHeader(int isCw);
 std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime& time,
                        const char* verdict);
 
-// The file opened for appending, at the first line, for the length of one
-// intake call; created when missing. Appending to a file that could not be
-// opened does nothing.
-class BadQsoAppender {
+// The one writer of the file. Intake's lines go through Append, which keeps
+// the file open from one line to the next, so that a host feeding a whole log
+// does not pay for an open and a close per rejected QSO; every line is handed
+// to the system at once, so a reader of the file sees it at once. Release
+// closes the file; every call of the host other than intake releases it first,
+// and so do Start and RewriteWithout, which replace the file by name. A file
+// that cannot be opened or written loses its lines silently.
+class BadQsoFile {
  public:
-  explicit BadQsoAppender(const std::string& path);
-  ~BadQsoAppender();
-  BadQsoAppender(const BadQsoAppender&) = delete;
-  BadQsoAppender& operator=(const BadQsoAppender&) = delete;
+  BadQsoFile() = default;
+  ~BadQsoFile() { Release(); }
+  BadQsoFile(const BadQsoFile&) = delete;
+  BadQsoFile& operator=(const BadQsoFile&) = delete;
 
-  void Append(const std::string& line);
+  // Appends one line (its line end added) to the file at `path`, created when
+  // missing. An empty path names no file.
+  void Append(const std::string& path, const std::string& line);
+
+  // Closes the file if it is open.
+  void Release();
+
+  // Creates or truncates the file and writes the header alone.
+  void Start(const std::string& path, int isCw);
+
+  // Rewrites the file for a removed QSO: the header for the current mode, then
+  // every old QSO line (the old header skipped) except those that contain both
+  // `call` and `timeKey`, in their old order. The new content goes to a file
+  // beside the old one that then replaces it in one step, so a failure midway
+  // leaves the old file whole. A missing file is started anew with the header;
+  // a file that exists but cannot be read is left as it is.
+  void RewriteWithout(const std::string& path, int isCw, const std::string& call,
+                      const std::string& timeKey);
 
  private:
   std::string m_path;
-  std::FILE* m_file;
-  bool m_openFailed = false;
+  std::FILE* m_file = nullptr;
 };
-
-// Creates or truncates the file and writes the header alone.
-void StartBadQsoFile(const std::string& path, int isCw);
-
-// Rewrites the file for a removed QSO: the header for the current mode, then
-// every old QSO line (the old header skipped) except those that contain both
-// `call` and `timeKey`, in their old order. The new content goes to a file
-// beside the old one that then replaces it in one step, so a failure midway
-// leaves the old file whole. A missing file is started anew with the header; a
-// file that exists but cannot be read is left as it is.
-void RewriteBadQsoFileWithout(const std::string& path, int isCw, const std::string& call,
-                              const std::string& timeKey);
 
 #endif  // STATS_ENGINE_BAD_QSO_FILE_H_

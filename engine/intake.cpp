@@ -24,49 +24,53 @@ std::int32_t DecimalValue(const std::string& text) {
   return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-CInfo MakeQsoRecord(const CContestRules& bands, const QsoArgs& qso) {
+CInfo MakeQsoRecord(const CContestRules& bands, QsoArgs qso) {
   CInfo record;
-  record.m_call = qso.call;
-  record.m_prefix = qso.prefix;
-  record.m_continent = qso.continent;
+  record.m_call = std::move(qso.call);
+  record.m_prefix = std::move(qso.prefix);
+  record.m_continent = std::move(qso.continent);
   int band = bands.IndexOf(qso.band);
-  record.m_band = band >= 0 ? bands[band] : qso.band;
-  record.m_mode = qso.mode;
-  record.m_rstRcvd = qso.rstRcvd;
-  record.m_rstSent = qso.rstSent;
-  record.m_exchRcvd = qso.exchRcvd;
-  record.m_exchSent = qso.exchSent;
+  record.m_band = band >= 0 ? bands[band] : std::move(qso.band);
+  record.m_mode = std::move(qso.mode);
+  record.m_rstRcvd = std::move(qso.rstRcvd);
+  record.m_rstSent = std::move(qso.rstSent);
   record.m_zone = DecimalValue(qso.exchRcvd);
+  record.m_exchRcvd = std::move(qso.exchRcvd);
+  record.m_exchSent = std::move(qso.exchSent);
   record.m_freqKhz = static_cast<std::int32_t>(qso.freqHz / 1000);
   record.m_time = qso.time;
   return record;
 }
 
-int AddQso(PluginState& state, const QsoArgs& qso) {
-  CInfo record = MakeQsoRecord(state.m_bands, qso);
-  BadQsoAppender badQsos(state.m_badQsoPath);
+int AddQso(PluginState& state, QsoArgs qso) {
+  // The checks and the file's lines read the host's texts; the record then
+  // takes them over.
+  auto line = [&](const char* verdict) {
+    state.m_badQsoFile.Append(state.m_badQsoPath, BadQsoLine(qso, qso.freqHz / 1000, qso.time,
+                                                             verdict));
+  };
   auto reject = [&](const char* verdict) {
-    badQsos.Append(BadQsoLine(qso, static_cast<unsigned>(record.m_freqKhz), record.m_time,
-                              verdict));
+    line(verdict);
     return 0;
   };
 
-  if (!state.m_bands.Contains(qso.band)) return reject(kVerdictWrongBand);
+  const int band = state.m_bands.IndexOf(qso.band);
+  if (band < 0) return reject(kVerdictWrongBand);
   if (!state.m_modes.Contains(qso.mode)) return reject(kVerdictWrongMode);
   if (qso.mode != (state.m_isCw ? "CW" : "SSB")) return reject(kVerdictWrongMode);
   if (qso.exchRcvd.empty() || qso.exchSent.empty()) return reject(kVerdictNoNumber);
 
+  const std::string& bandName = state.m_bands[band];
   bool bandKnown = false;
-  for (const std::string& band : state.m_workedBands) bandKnown = bandKnown || band == record.m_band;
-  if (!bandKnown) state.m_workedBands.push_back(record.m_band);
+  for (const std::string& worked : state.m_workedBands) bandKnown = bandKnown || worked == bandName;
+  if (!bandKnown) state.m_workedBands.push_back(bandName);
 
-  if (state.m_qsoStore.HasCallOnBandInMode(record.m_call, record.m_band, record.m_mode)) {
-    record.m_dupe = 1;
-    record.m_invalid = 1;
-    badQsos.Append(BadQsoLine(qso, static_cast<unsigned>(record.m_freqKhz), record.m_time,
-                              kVerdictDupe));
-  }
+  const bool dupe = state.m_qsoStore.HasCallOnBandInMode(qso.call, bandName, qso.mode);
+  if (dupe) line(kVerdictDupe);
 
+  CInfo record = MakeQsoRecord(state.m_bands, std::move(qso));
+  record.m_dupe = dupe ? 1 : 0;
+  record.m_invalid = record.m_dupe;
   state.m_qsoStore.Append(std::move(record));
   return 1;
 }

@@ -13,12 +13,12 @@
 struct PluginState;
 class CContestRules;
 
-int AddQso(PluginState& state, const QsoArgs& qso);
+int AddQso(PluginState& state, QsoArgs qso);
 
 // The record intake makes of the host's arguments (removal searches for it).
 // A band name the band list knows is stored in the list's own spelling, so
 // "20M" and "20m" are one band everywhere; any other band text is kept as given.
-CInfo MakeQsoRecord(const CContestRules& bands, const QsoArgs& qso);
+CInfo MakeQsoRecord(const CContestRules& bands, QsoArgs qso);
 
 // A text as a decimal number the way atoi reads it: leading white space, an
 // optional sign, digits up to the first non-digit, 0 without digits. Values

@@ -15,33 +15,34 @@ std::string Key(const std::string& a, const std::string& b) {
   return key;
 }
 
-std::string Key(const std::string& a, const std::string& b, const std::string& c) {
-  std::string key = Key(a, b);
-  key += '\0';
-  key += c;
-  return key;
-}
-
-void Change(std::unordered_map<std::string, int>& counts, std::string key, int change) {
-  auto it = counts.find(key);
-  if (it == counts.end()) {
-    if (change > 0) counts.emplace(std::move(key), change);
-    return;
-  }
-  it->second += change;
-  if (it->second <= 0) counts.erase(it);
-}
-
-bool Present(const std::unordered_map<std::string, int>& counts, const std::string& key) {
-  return counts.find(key) != counts.end();
-}
-
 }  // namespace
 
 void QsoStore::Count(const CInfo& record, int change) {
-  Change(m_byCallBandMode, Key(record.m_call, record.m_band, record.m_mode), change);
-  Change(m_byCallBand, Key(record.m_call, record.m_band), change);
-  Change(m_byBandPrefix, Key(record.m_band, record.m_prefix), change);
+  std::string callKey = Key(record.m_call, record.m_band);
+  auto call = m_byCallBand.find(callKey);
+  if (call == m_byCallBand.end()) {
+    if (change < 0) return;
+    call = m_byCallBand.emplace(std::move(callKey), CallOnBand()).first;
+  }
+  CallOnBand& entry = call->second;
+  if (entry.total == 0) entry.mode = record.m_mode;
+  if (record.m_mode == entry.mode) {
+    entry.inMode += change;
+  } else {
+    int& other = entry.otherModes[record.m_mode];
+    other += change;
+    if (other <= 0) entry.otherModes.erase(record.m_mode);
+  }
+  entry.total += change;
+  if (entry.total <= 0) m_byCallBand.erase(call);
+
+  std::string prefixKey = Key(record.m_band, record.m_prefix);
+  auto prefix = m_byBandPrefix.find(prefixKey);
+  if (prefix == m_byBandPrefix.end()) {
+    if (change > 0) m_byBandPrefix.emplace(std::move(prefixKey), change);
+  } else if ((prefix->second += change) <= 0) {
+    m_byBandPrefix.erase(prefix);
+  }
 }
 
 void QsoStore::Append(CInfo record) {
@@ -57,22 +58,25 @@ void QsoStore::RemoveAt(int i) {
 
 void QsoStore::Clear() {
   m_records.clear();
-  m_byCallBandMode.clear();
   m_byCallBand.clear();
   m_byBandPrefix.clear();
 }
 
 bool QsoStore::HasCallOnBandInMode(const std::string& call, const std::string& band,
                                    const std::string& mode) const {
-  return Present(m_byCallBandMode, Key(call, band, mode));
+  auto found = m_byCallBand.find(Key(call, band));
+  if (found == m_byCallBand.end()) return false;
+  const CallOnBand& entry = found->second;
+  if (mode == entry.mode) return entry.inMode > 0;
+  return entry.otherModes.find(mode) != entry.otherModes.end();
 }
 
 bool QsoStore::HasCallOnBand(const std::string& call, const std::string& band) const {
-  return Present(m_byCallBand, Key(call, band));
+  return m_byCallBand.find(Key(call, band)) != m_byCallBand.end();
 }
 
 bool QsoStore::HasPrefixOnBand(const std::string& band, const std::string& prefix) const {
-  return Present(m_byBandPrefix, Key(band, prefix));
+  return m_byBandPrefix.find(Key(band, prefix)) != m_byBandPrefix.end();
 }
 
 int QsoStore::FindFirst(const std::string& call, const std::string& mode, const std::string& band,

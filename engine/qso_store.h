@@ -3,18 +3,19 @@
 // every later one down by one.
 //
 // Every search answers exactly as a scan of the records in index order would
-// (first match wins). The store keeps a count of its records per (call, band,
-// mode), (call, band) and (band, prefix), all compared byte for byte, so that
-// the questions asked on every typed character and every logged QSO ("is there
+// (first match wins). The store keeps a count of its records per (call, band),
+// split by mode, and per (band, prefix), all compared byte for byte, so that the
+// questions asked on every typed character and every logged QSO ("is there
 // one?") take constant time however long the log grows. Records are reachable
-// only read-only, so the counts cannot fall out of step with them.
+// only read-only, so the counts cannot fall out of step with them. A deque
+// holds them: growing it moves no record.
 #ifndef STATS_ENGINE_QSO_STORE_H_
 #define STATS_ENGINE_QSO_STORE_H_
 
 #include <cstddef>
 #include <string>
 #include <unordered_map>
-#include <vector>
+#include <deque>
 
 #include "engine/qso.h"
 
@@ -44,17 +45,23 @@ class QsoStore {
   int FindFirst(const std::string& call, const std::string& mode, const std::string& band,
                 const COleDateTime& time) const;
 
-  std::vector<CInfo>::const_iterator begin() const { return m_records.begin(); }
-  std::vector<CInfo>::const_iterator end() const { return m_records.end(); }
+  std::deque<CInfo>::const_iterator begin() const { return m_records.begin(); }
+  std::deque<CInfo>::const_iterator end() const { return m_records.end(); }
 
  private:
-  using Counts = std::unordered_map<std::string, int>;
+  // The records of one call on one band. Nearly always all in one mode (the
+  // contest's), which is counted inline; other modes, if any, beside it.
+  struct CallOnBand {
+    int total = 0;
+    std::string mode;
+    int inMode = 0;
+    std::unordered_map<std::string, int> otherModes;
+  };
   void Count(const CInfo& record, int change);
 
-  std::vector<CInfo> m_records;
-  Counts m_byCallBandMode;
-  Counts m_byCallBand;
-  Counts m_byBandPrefix;
+  std::deque<CInfo> m_records;
+  std::unordered_map<std::string, CallOnBand> m_byCallBand;
+  std::unordered_map<std::string, int> m_byBandPrefix;
 };
 
 #endif  // STATS_ENGINE_QSO_STORE_H_

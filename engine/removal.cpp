@@ -34,7 +34,7 @@ int RemoveQso(PluginState& state, WindowSide& windows, const QsoArgs& qso) {
   }
 
   const std::string timeKey = " " + removed.m_time.Format("%H%M") + " ";
-  RewriteBadQsoFileWithout(state.m_badQsoPath, state.m_isCw, qso.call, timeKey);
+  state.m_badQsoFile.RewriteWithout(state.m_badQsoPath, state.m_isCw, qso.call, timeKey);
 
   if (windows.HasControlWindow()) windows.PostCallDetails();
   return 1;

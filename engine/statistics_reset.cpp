@@ -66,6 +66,6 @@ int ResetStatistics(PluginState& state, Settings& settings, WindowSide& windows,
 
   state.m_fileDate = args.lastDay.Format("%d_%m_%Y");
   state.m_badQsoPath = "BadQSO_ZerodEZIDEDOVE_" + state.m_fileDate + ".txt";
-  StartBadQsoFile(state.m_badQsoPath, state.m_isCw);
+  state.m_badQsoFile.Start(state.m_badQsoPath, state.m_isCw);
   return 1;
 }

@@ -36,11 +36,17 @@ COleDateTime Date(const COleDateTime* date) {
   return COleDateTime(date->m_dt, date->m_status);
 }
 
+// Intake alone keeps the bad-QSO file open from one call to the next, for a
+// host that feeds a whole log; any other call lets it go first, so that
+// between the calls of a live contest the file is closed.
+enum class BadQsoFileUse { kRelease, kKeepOpen };
+
 template <typename Result, typename Work>
-Result Guarded(Result fallback, Work work) {
+Result Guarded(Result fallback, Work work, BadQsoFileUse use = BadQsoFileUse::kRelease) {
   try {
     Plugin& plugin = ThePlugin();
     std::lock_guard<std::mutex> hold(plugin.state.m_lock);
+    if (use == BadQsoFileUse::kRelease) plugin.state.m_badQsoFile.Release();
     return work(plugin);
   } catch (...) {
     return fallback;
@@ -76,10 +82,13 @@ extern "C" int __cdecl AddData0(
     const char*, const char*, const char*, const char*, const char*, const char*, const char*,
     const char* prefix, int, int, int, double, double, const char*, const char* continent,
     const char*, const char* band, const char*) {
-  return Guarded(0, [&](Plugin& plugin) {
-    return AddQso(plugin.state, MakeQso(ownCall, call, time, freqHz, mode, rstSent, rstRcvd,
-                                        exchSent, exchRcvd, prefix, continent, band));
-  });
+  return Guarded(
+      0,
+      [&](Plugin& plugin) {
+        return AddQso(plugin.state, MakeQso(ownCall, call, time, freqHz, mode, rstSent, rstRcvd,
+                                            exchSent, exchRcvd, prefix, continent, band));
+      },
+      BadQsoFileUse::kKeepOpen);
 }
 
 extern "C" int __cdecl RemoveData0(

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/bad_qso_file.h"
 #include "engine/contest_rules.h"
 #include "engine/qso_store.h"
 #include "reports/cabrillo_log.h"
@@ -36,6 +37,7 @@ struct PluginState {
   int m_isCw = 0;       // contest mode: nonzero CW, 0 SSB
   std::string m_hostVersion;
   std::string m_badQsoPath;
+  BadQsoFile m_badQsoFile;  // writes every line of the file at m_badQsoPath
 
   // Flags set outside a scoring run.
   int m_htmlReport = 0;                // set by setVersion, never cleared

@@ -217,6 +217,26 @@ TEST_F(IntakeTest, WithoutABadQsoFileVerdictsAreUnchanged) {
   EXPECT_TRUE(std::filesystem::is_directory("blocked"));
 }
 
+// Intake keeps the file open from one line to the next; a reader must still
+// see every line at once, and a new start or a new name must not send lines to
+// the old file or behind stale content.
+TEST_F(IntakeTest, LinesKeptOpenAreInTheFileAtOnceAndFollowItsRestartAndRename) {
+  const std::string wrong = BadQsoLine(Qso("A1", "2m"), 14250, Qso().time, kVerdictWrongBand);
+  AddQso(*state, Qso("A1", "2m"));
+  EXPECT_EQ(wrong + "\r\n", BadQsos());
+  AddQso(*state, Qso("A1", "2m"));
+  EXPECT_EQ(wrong + "\r\n" + wrong + "\r\n", BadQsos());
+
+  state->m_badQsoFile.Start(kBadQsoFile, 1);
+  AddQso(*state, Qso("A1", "2m"));
+  EXPECT_EQ(BadQsoHeader(1) + "\r\n" + wrong + "\r\n", BadQsos());
+
+  state->m_badQsoPath = "BadQSO_other.txt";
+  AddQso(*state, Qso("A1", "2m"));
+  EXPECT_EQ(BadQsoHeader(1) + "\r\n" + wrong + "\r\n", BadQsos());
+  EXPECT_EQ(wrong + "\r\n", TempFolder::Read("BadQSO_other.txt"));
+}
+
 TEST_F(IntakeTest, LongAndEightBitTextsAreKeptWhole) {
   std::string call(600, 'W');
   call += "\xC4\xD6\xFF";

@@ -127,7 +127,7 @@ TEST_F(RemovalTest, RewritesTheFileWithoutTheQsosLines) {
 }
 
 TEST_F(RemovalTest, RejectedQsoLeavesTheFileThroughRemovalToo) {
-  StartBadQsoFile(kBadQsoFile, 0);
+  state->m_badQsoFile.Start(kBadQsoFile, 0);
   QsoArgs wrong = Qso("F5XX", "2m");
   AddQso(*state, Qso("A1"));
   AddQso(*state, wrong);
