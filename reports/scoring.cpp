@@ -1,6 +1,7 @@
 #include "reports/scoring.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -103,7 +104,8 @@ ScoreSummary ComputeScore(PluginState& state) {
     std::vector<std::string> scratchCountries;
     std::vector<unsigned> scratchZones;
     std::unordered_set<std::string> seenCountries;
-    std::unordered_set<unsigned> seenZones;
+    std::bitset<64> seenSmallZones;  // the forty CQ zones and a little more
+    std::unordered_set<unsigned> seenZones;  // any other number logged
   };
   std::vector<Row> rows(state.m_workedBands.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -118,9 +120,12 @@ ScoreSummary ComputeScore(PluginState& state) {
     row.countries->clear();
     row.zones->clear();
   }
+  // Logs run on one band for a while: the last row found is tried first.
+  Row* lastRow = nullptr;
   auto rowOf = [&](const std::string& band) -> Row* {
+    if (lastRow && lastRow->score.band == band) return lastRow;
     for (std::size_t r = 0; r < rows.size(); ++r)
-      if (state.m_workedBands[r] == band) return &rows[r];
+      if (state.m_workedBands[r] == band) return lastRow = &rows[r];
     return nullptr;
   };
 
@@ -152,7 +157,14 @@ ScoreSummary ComputeScore(PluginState& state) {
       ++row->score.countries;
     }
     const unsigned zone = static_cast<unsigned>(qso.m_zone);
-    if (row->seenZones.insert(zone).second) {
+    bool newZone;
+    if (zone < row->seenSmallZones.size()) {
+      newZone = !row->seenSmallZones.test(zone);
+      row->seenSmallZones.set(zone);
+    } else {
+      newZone = row->seenZones.insert(zone).second;
+    }
+    if (newZone) {
       row->zones->push_back(zone);
       ++row->score.zones;
     }

@@ -90,6 +90,19 @@ TEST(ComputeScore, CountsPointsAndMultipliersPerBand) {
   EXPECT_EQ(state.m_bandZones[4], (std::vector<unsigned>{14, 0}));
 }
 
+// Logged zones are whatever number the exchange held, not only 1 to 40.
+TEST(ComputeScore, AnyZoneNumberCountsOnceInFirstSeenOrder) {
+  TempFolder folder;
+  PluginState state;
+  OwnStation(state, "DL", "EU");
+  for (const char* zone : {"63", "99", "-1", "99", "64", "63", "0", "-1", "64", "5"})
+    Log(state, {"JA1A", "JA", "AS", "10m", zone});
+  const ScoreSummary s = ComputeScore(state);
+  ASSERT_EQ(s.rows.size(), 1u);
+  EXPECT_EQ(s.rows[0].zones, 6);
+  EXPECT_EQ(state.m_bandZones[5], (std::vector<unsigned>{63, 99, 4294967295u, 64, 0, 5}));
+}
+
 TEST(ComputeScore, ListsBandsFrom160To10AndRebuildsOnlyTheirLists) {
   TempFolder folder;
   PluginState state;
