@@ -6,3 +6,29 @@ target_link_libraries(automation_client PRIVATE statshost)
 add_dependencies(automation_client stats-host)
 add_test(NAME host_automation COMMAND automation_client $<TARGET_FILE:stats-host>)
 set_tests_properties(host_automation PROPERTIES TIMEOUT 300)
+
+# The two sample logs played as the host plays them (every call typed, the
+# report refreshed after every QSO) must give the reports reviewed when the
+# samples were made, as text and as HTML. The SSB sample is also exported end
+# to end: header dialog confirmed, message box dismissed, and the Cabrillo file
+# (the log's own QSO lines less the nine the plug-in rejects) and the bad-QSO
+# file compared byte for byte.
+set(samples ${CMAKE_SOURCE_DIR}/tools/samples)
+foreach(mode cw ssb)
+  add_test(NAME host_replay_${mode}_text
+           COMMAND stats-host --folder replay-${mode}-text --quiet
+                   --expect-report ${samples}/cq-ww-${mode}-sample.report.txt
+                   ${samples}/cq-ww-${mode}-sample.log)
+  add_test(NAME host_replay_${mode}_html
+           COMMAND stats-host --folder replay-${mode}-html --quiet --html
+                   --expect-report ${samples}/cq-ww-${mode}-sample.report.html
+                   ${samples}/cq-ww-${mode}-sample.log)
+  set_tests_properties(host_replay_${mode}_text host_replay_${mode}_html
+                       PROPERTIES TIMEOUT 300)
+endforeach()
+add_test(NAME host_export_ssb
+         COMMAND stats-host --folder export-ssb --quiet --result-every 0 --export
+                 --expect-cabrillo ${samples}/cq-ww-ssb-sample.export.cbr
+                 --expect-badqso ${samples}/cq-ww-ssb-sample.badqso.txt
+                 ${samples}/cq-ww-ssb-sample.log)
+set_tests_properties(host_export_ssb PROPERTIES TIMEOUT 300)
