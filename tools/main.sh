@@ -16,8 +16,11 @@ source tools/wine-env.sh
 sample=${1:-tools/samples/cq-ww-cw-sample.log}
 out=build/main-run
 wineserver -w || true
+# wine's own processes end while the X server is still there (else each
+# reports the lost connection).
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  wine build/win32/stats-host.exe --folder "$out" --export "$sample"
+  sh -c 'wine build/win32/stats-host.exe --folder "$1" --export "$2"; rc=$?; wineserver -w; exit $rc' \
+  sh "$out" "$sample"
 
 echo
 echo "Left in $out/:"

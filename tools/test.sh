@@ -8,5 +8,6 @@ bash tools/build.sh
 ctest --test-dir build/native --output-on-failure -j "$(nproc)"
 source tools/wine-env.sh
 wineserver -w || true
+# wine's own processes end while the X server is still there.
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  ctest --test-dir build/win32 --output-on-failure
+  sh -c 'ctest --test-dir build/win32 --output-on-failure; rc=$?; wineserver -w; exit $rc'
