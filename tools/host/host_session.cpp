@@ -373,6 +373,37 @@ long LineCount(const std::string& text) {
   return lines;
 }
 
+// The plug-in's files of one kind in the host folder, each listed with its
+// line count; the first one's content is kept for the checks.
+struct FoundFiles {
+  const char* label;
+  std::vector<std::string> names;
+  std::string first;
+};
+
+FoundFiles ListFiles(const PreparedFolder& folder, const char* pattern, const char* label,
+                     bool sayNone) {
+  FoundFiles found{label, FilesMatching(folder.fullPath, pattern), std::string()};
+  for (const auto& name : found.names) {
+    std::string content;
+    ReadWholeFile(folder.folderPrefix + name, content);
+    if (found.first.empty()) found.first = content;
+    Printf("%s: %s (%ld lines)\n", label, name.c_str(), LineCount(content));
+  }
+  if (found.names.empty() && sayNone) Printf("%s: none\n", label);
+  return found;
+}
+
+// Exactly one such file, equal to the expected one.
+bool MatchesOnlyFile(const FoundFiles& found, const std::string& expectedPath) {
+  if (found.names.size() != 1) {
+    Printf("FAIL %s: %lu files in the folder\n", found.label,
+           static_cast<unsigned long>(found.names.size()));
+    return false;
+  }
+  return Matches(found.label, found.first, expectedPath);
+}
+
 }  // namespace
 
 int RunHost(const HostOptions& options) {
@@ -481,22 +512,8 @@ int RunHost(const HostOptions& options) {
 
   Print("\n== files ==\n");
   Printf("folder: %s\n", folder.fullPath.c_str());
-  std::string badQso, cabrillo;
-  std::vector<std::string> badQsoFiles = FilesMatching(folder.fullPath, "BadQSO_*.txt");
-  for (const auto& name : badQsoFiles) {
-    std::string content;
-    ReadWholeFile(folder.folderPrefix + name, content);
-    if (badQso.empty()) badQso = content;
-    Printf("bad-QSO file: %s (%ld lines)\n", name.c_str(), LineCount(content));
-  }
-  if (badQsoFiles.empty()) Print("bad-QSO file: none\n");
-  std::vector<std::string> cabrilloFiles = FilesMatching(folder.fullPath, "*.cbr");
-  for (const auto& name : cabrilloFiles) {
-    std::string content;
-    ReadWholeFile(folder.folderPrefix + name, content);
-    if (cabrillo.empty()) cabrillo = content;
-    Printf("Cabrillo file: %s (%ld lines)\n", name.c_str(), LineCount(content));
-  }
+  const FoundFiles badQsos = ListFiles(folder, "BadQSO_*.txt", "bad-QSO file", true);
+  const FoundFiles cabrillos = ListFiles(folder, "*.cbr", "Cabrillo file", false);
   if (o.exportLog) {
     const DialogEvents& d = session.m_dialogs;
     Printf("header dialog: %d shown (call \"%s\", operators \"%s\"), %s\n", d.headerDialogs,
@@ -528,24 +545,8 @@ int RunHost(const HostOptions& options) {
   if (!o.expectReport.empty() || !o.expectBadQso.empty() || !o.expectCabrillo.empty())
     Print("\n== checks ==\n");
   if (!o.expectReport.empty()) ok = Matches("report", report, o.expectReport) && ok;
-  if (!o.expectBadQso.empty()) {
-    if (badQsoFiles.size() != 1) {
-      Printf("FAIL bad-QSO file: %lu files in the folder\n",
-             static_cast<unsigned long>(badQsoFiles.size()));
-      ok = false;
-    } else {
-      ok = Matches("bad-QSO file", badQso, o.expectBadQso) && ok;
-    }
-  }
-  if (!o.expectCabrillo.empty()) {
-    if (cabrilloFiles.size() != 1) {
-      Printf("FAIL Cabrillo file: %lu files in the folder\n",
-             static_cast<unsigned long>(cabrilloFiles.size()));
-      ok = false;
-    } else {
-      ok = Matches("Cabrillo file", cabrillo, o.expectCabrillo) && ok;
-    }
-  }
+  if (!o.expectBadQso.empty()) ok = MatchesOnlyFile(badQsos, o.expectBadQso) && ok;
+  if (!o.expectCabrillo.empty()) ok = MatchesOnlyFile(cabrillos, o.expectCabrillo) && ok;
   std::fflush(stdout);
   return ok ? 0 : 1;
 }
