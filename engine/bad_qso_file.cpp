@@ -21,6 +21,10 @@ bool WriteLine(std::FILE* file, const std::string& line) {
 
 }  // namespace
 
+std::string BadQsoFileName(const std::string& fileDate) {
+  return "BadQSO_ZerodEZIDEDOVE_" + fileDate + ".txt";
+}
+
 std::string BadQsoHeader(int isCw) {
   return isCw ? "CQ WW CW DX Contest UBN file " : "CQ WW SSB DX Contest UBN file ";
 }

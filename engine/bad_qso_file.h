@@ -23,6 +23,9 @@ extern const char kVerdictWrongMode[];  // "   WRONG MODE !!!"
 extern const char kVerdictNoNumber[];   // "   NO NUMBER !!!"
 extern const char kVerdictDupe[];       // "   DUPE !!!"
 
+// The file's name for the contest's last day formatted "%d_%m_%Y".
+std::string BadQsoFileName(const std::string& fileDate);
+
 // The header line for the contest mode, without its line end.
 std::string BadQsoHeader(int isCw);
 

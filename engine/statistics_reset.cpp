@@ -65,7 +65,7 @@ int ResetStatistics(PluginState& state, Settings& settings, WindowSide& windows,
   }
 
   state.m_fileDate = args.lastDay.Format("%d_%m_%Y");
-  state.m_badQsoPath = "BadQSO_ZerodEZIDEDOVE_" + state.m_fileDate + ".txt";
+  state.m_badQsoPath = BadQsoFileName(state.m_fileDate);
   state.m_badQsoFile.Start(state.m_badQsoPath, state.m_isCw);
   return 1;
 }

@@ -63,6 +63,14 @@ struct PluginState {
   int m_claimedScore = 0;
   std::string m_reportText;  // returned by GetResult0, valid until the next call
 
+  // The windows' shared memory: the last window position read or saved (one
+  // pair for every window), the on-top option as the tool windows find it when
+  // they start, and the band names as the control window lists them.
+  int m_lastWindowX = 0;
+  int m_lastWindowY = 0;
+  int m_toolWindowsOnTop = 0;
+  std::vector<std::string> m_bandNames;
+
   // Serialises the host's calls with the user-interface thread's updates.
   std::mutex m_lock;
 };

@@ -21,6 +21,8 @@ class Settings {
 
   // The value as a decimal number, the way atoi reads it (0 when missing).
   int ReadInt(const std::string& key);
+  // A value as ReadInt converts it.
+  static int ToInt(const std::string& value);
   void WriteInt(const std::string& key, int value);
 };
 
