@@ -11,7 +11,7 @@
 struct Plugin {
   PluginState state;
   ProfileSettings settings{state.m_settingsFile, state.m_settingsSection};
-  Win32WindowSide windows;
+  Win32WindowSide windows{state, settings};
 };
 
 Plugin& ThePlugin();

@@ -1,20 +1,19 @@
 #include "plugin/win32_window_side.h"
 
 #include "reports/cabrillo_dialog.h"
+#include "ui/control/setup_cq_ww.h"
 
-bool Win32WindowSide::HasControlWindow() { return ControlWindow() != nullptr; }
+bool Win32WindowSide::HasControlWindow() { return m_uiThread.Running(); }
 
 void Win32WindowSide::PostCallDetails() {
-  if (HWND window = ControlWindow()) PostMessageA(window, WM_CALL_DETAILS, 0, 0);
+  if (HWND window = m_uiThread.ControlWindow()) PostMessageA(window, WM_CALL_DETAILS, 0, 0);
 }
 
 // The zone displays belong to windows of the user-interface thread; without
 // that thread there is nothing to reset.
 void Win32WindowSide::ResetZoneDisplays() {}
 
-// The user-interface thread is not part of the DLL yet: a statistics reset
-// that asks for it carries on without windows.
-void Win32WindowSide::StartUiThread() {}
+void Win32WindowSide::StartUiThread() { m_uiThread.Start(); }
 
 void Win32WindowSide::ShowMessage(const std::string& text, const char* caption,
                                   bool information) {

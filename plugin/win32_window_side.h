@@ -3,9 +3,9 @@
 // control window of the user-interface thread, which this side reaches only by
 // posting to its handle.
 //
-// Until the user-interface thread exists the control window's handle stays
-// null: there is no control window, posts and zone resets do nothing, and
-// starting the thread is not yet possible.
+// While a user-interface thread runs, a control window counts as existing, so
+// that no second thread starts; posts go to the control window's handle once
+// it is known.
 #ifndef STATS_PLUGIN_WIN32_WINDOW_SIDE_H_
 #define STATS_PLUGIN_WIN32_WINDOW_SIDE_H_
 
@@ -15,13 +15,15 @@
 #include <string>
 
 #include "engine/window_side.h"
+#include "plugin/ui_thread.h"
 
-// Posted to the control window when the call being typed or the log changed;
-// both parameters 0.
-constexpr UINT WM_CALL_DETAILS = WM_USER + 0x500;
+struct PluginState;
+class Settings;
 
 class Win32WindowSide : public WindowSide {
  public:
+  Win32WindowSide(PluginState& state, Settings& settings) : m_uiThread(state, settings) {}
+
   bool HasControlWindow() override;
   void PostCallDetails() override;
   void ResetZoneDisplays() override;
@@ -33,13 +35,11 @@ class Win32WindowSide : public WindowSide {
   // OK button (SetupSet0's box).
   void ShowUnownedMessage(const std::string& text);
 
-  // The user-interface thread records its control window here when it has
-  // created it and clears it before the window goes.
-  void SetControlWindow(HWND window) { m_controlWindow.store(window); }
-  HWND ControlWindow() const { return m_controlWindow.load(); }
+  // The unloading of the library (never at process exit).
+  void StopUiThread() { m_uiThread.StopForUnload(); }
 
  private:
-  std::atomic<HWND> m_controlWindow{nullptr};
+  UiThread m_uiThread;
 };
 
 #endif  // STATS_PLUGIN_WIN32_WINDOW_SIDE_H_

@@ -31,6 +31,20 @@
 #define IDC_CAB_LOCATION 1024
 #define IDC_CAB_CATEGORY_STATION 1025
 
+// Control window.
+#define IDD_SETUP_CQ_WW 123
+#define IDC_SETUP_MODE_CW 1015
+#define IDC_SETUP_MODE_SSB 1016
+#define IDC_SETUP_VIEW_ZONE 1017
+#define IDC_SETUP_VIEW_MULTIPLIER 1018
+#define IDC_SETUP_VIEW_MULTIPLIER_EXTENDED 1019
+#define IDC_SETUP_VIEW_ZONE_SEARCH 1020
+#define IDC_SETUP_WINDOW_ON_TOP 1021
+#define IDC_SETUP_NEW_STYLE 1022
+#define IDC_SETUP_CALL_DETAILS 1023
+#define IDC_SETUP_VIEW_LABEL 1039
+#define IDC_SETUP_MODE_LABEL 1040
+
 // Resource type of a dialog's initial data (the combo and list box entries a
 // dialog is filled with when it opens), keyed by the dialog's template id.
 #define RT_DIALOG_INIT 240

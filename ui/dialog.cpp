@@ -120,13 +120,13 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::DoModal(HWND parent) {
   m_modal = true;
-  return DialogBoxParamA(StatsModule(), MAKEINTRESOURCEA(m_templateId), parent, DialogProc,
+  return DialogBoxParamW(StatsModule(), MAKEINTRESOURCEW(m_templateId), parent, DialogProc,
                          reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::Create(HWND parent) {
   m_modal = false;
-  HWND window = CreateDialogParamA(StatsModule(), MAKEINTRESOURCEA(m_templateId), parent,
+  HWND window = CreateDialogParamW(StatsModule(), MAKEINTRESOURCEW(m_templateId), parent,
                                    DialogProc, reinterpret_cast<LPARAM>(this));
   return window != nullptr;
 }

@@ -8,6 +8,10 @@
 // object gets for that window (a window that owns its object deletes it there).
 // The object must outlive its window.
 //
+// The windows are Unicode windows, so that a text set through the wide API
+// keeps every character whatever the system's ANSI code page; the A functions
+// below convert through that code page as before.
+//
 // Threads: a dialog belongs to the thread that created it. A modeless dialog
 // needs that thread's message loop to pass its messages through
 // IsDialogMessage for keyboard navigation.

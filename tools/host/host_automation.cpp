@@ -82,7 +82,10 @@ class HostObject final : public IDispatch {
 
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO*, UINT* argError) override {
-    HRESULT hr = Dispatch(id, riid, flags, params, result, argError);
+    EnterCriticalSection(&m_lock);
+    const bool failing = m_failing;
+    LeaveCriticalSection(&m_lock);
+    HRESULT hr = failing ? DISP_E_EXCEPTION : Dispatch(id, riid, flags, params, result, argError);
     if (FAILED(hr)) {
       EnterCriticalSection(&m_lock);
       ++m_log.refusedCalls;
@@ -94,6 +97,11 @@ class HostObject final : public IDispatch {
   void SetFrequency(double hertz) {
     EnterCriticalSection(&m_lock);
     m_frequency = hertz;
+    LeaveCriticalSection(&m_lock);
+  }
+  void SetFailing(bool failing) {
+    EnterCriticalSection(&m_lock);
+    m_failing = failing;
     LeaveCriticalSection(&m_lock);
   }
   void SetEntry(const std::string& call) {
@@ -177,6 +185,7 @@ class HostObject final : public IDispatch {
   LONG m_refs = 1;
   CRITICAL_SECTION m_lock;
   double m_frequency = 0.0;
+  bool m_failing = false;
   std::string m_entry;
   AutomationLog m_log;
 };
@@ -239,6 +248,10 @@ AutomationServer::~AutomationServer() { Stop(); }
 
 void AutomationServer::SetFrequency(double hertz) {
   if (m_object) m_object->SetFrequency(hertz);
+}
+
+void AutomationServer::SetFailing(bool failing) {
+  if (m_object) m_object->SetFailing(failing);
 }
 
 void AutomationServer::SetEntry(const std::string& call) {

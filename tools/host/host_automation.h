@@ -84,6 +84,9 @@ class AutomationServer {
   // Live values the plug-in reads.
   void SetFrequency(double hertz);
   void SetEntry(const std::string& call);
+  // While set, every call is answered with DISP_E_EXCEPTION (a host in
+  // trouble); the refusals are counted.
+  void SetFailing(bool failing);
 
   AutomationLog Log() const;
 

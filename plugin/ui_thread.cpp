@@ -1,0 +1,119 @@
+#include "plugin/ui_thread.h"
+
+#include "ui/control/placeholder_tool_windows.h"
+#include "ui/control/setup_cq_ww.h"
+#include "ui/control/win32_host_link.h"
+
+namespace {
+
+void CloseIfSet(HANDLE& handle) {
+  if (handle) CloseHandle(handle);
+  handle = nullptr;
+}
+
+// Messages of the thread's dialogs go through their keyboard navigation first.
+bool IsDialogKey(MSG& msg) {
+  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  return root && IsDialogMessageW(root, &msg);
+}
+
+}  // namespace
+
+UiThread::~UiThread() { Forget(); }
+
+void UiThread::Forget() {
+  CloseIfSet(m_thread);
+  CloseIfSet(m_started);
+  CloseIfSet(m_ended);
+  CloseIfSet(m_park);
+}
+
+bool UiThread::Running() const {
+  return m_thread && WaitForSingleObject(m_ended, 0) == WAIT_TIMEOUT;
+}
+
+void UiThread::Start() {
+  if (Running()) return;
+  Forget();  // the thread before has ended and parked its exit
+  m_stopRequested = false;
+  m_started = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  m_ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  m_park = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (!m_exitThread)
+    m_exitThread = reinterpret_cast<PAPCFUNC>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "ExitThread")));
+  if (m_started && m_ended && m_park && m_exitThread)
+    m_thread = CreateThread(nullptr, 0, &UiThread::ThreadMain, this, 0, nullptr);
+  if (!m_thread) {
+    Forget();  // no window this time; a later reset tries again
+    return;
+  }
+  // A thread begins by taking the loader lock; one that has not got past that
+  // when the library is unloaded could never answer the unloading.
+  WaitForSingleObject(m_started, kUnloadBound);
+}
+
+DWORD WINAPI UiThread::ThreadMain(void* data) {
+  auto* self = static_cast<UiThread*>(data);
+  SetEvent(self->m_started);
+  self->RunWindows();
+  // Leave without ever returning into the library: the APC runs ExitThread in
+  // the wait that the same call enters after it has signalled `ended`.
+  PAPCFUNC exitThread = self->m_exitThread;
+  HANDLE ended = self->m_ended;
+  HANDLE park = self->m_park;
+  if (exitThread) QueueUserAPC(exitThread, GetCurrentThread(), 0);
+  SignalObjectAndWait(ended, park, INFINITE, TRUE);
+  ExitThread(0);
+}
+
+void UiThread::RunWindows() {
+  Win32HostLink host;
+  {
+    PlaceholderToolWindows tools(m_state);
+    Setup_CQ_WW window(m_state, m_settings, host, tools);
+    if (!m_stopRequested && window.Create()) {
+      m_controlWindow = window.hwnd();
+      // A stop asked for before the handle was known finds the flag instead.
+      if (m_stopRequested)
+        PostMessageW(window.hwnd(), WM_END_WINDOWS, 0, 0);
+      else
+        ShowWindow(window.hwnd(), SW_SHOWNOACTIVATE);
+      MSG msg;
+      while (window.hwnd()) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
+        if (IsDialogKey(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+    }
+    m_controlWindow = nullptr;
+  }
+  host.Disconnect();
+}
+
+void UiThread::StopForUnload() {
+  if (!m_thread) return;
+  m_stopRequested = true;
+  if (HWND window = m_controlWindow.load()) PostMessageW(window, WM_END_WINDOWS, 0, 0);
+  const DWORD begin = GetTickCount();
+  for (;;) {
+    const DWORD spent = GetTickCount() - begin;
+    if (spent >= kUnloadBound) break;
+    const DWORD woke =
+        MsgWaitForMultipleObjects(1, &m_ended, FALSE, kUnloadBound - spent, QS_SENDMESSAGE);
+    if (woke == WAIT_OBJECT_0) {
+      Forget();
+      return;
+    }
+    if (woke != WAIT_OBJECT_0 + 1) break;
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // runs the sent ones
+  }
+  // The thread did not answer in time. It must not run on in a library that is
+  // about to be unmapped; its windows go with it.
+  TerminateThread(m_thread, 1);
+  WaitForSingleObject(m_thread, 1000);
+  m_controlWindow = nullptr;
+  Forget();
+}

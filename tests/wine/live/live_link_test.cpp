@@ -1,0 +1,516 @@
+// The live link under wine: Stats.dll loaded as the host loads it, with the
+// stand-in host's automation object, a statistics reset that starts the
+// window thread, and the control window driven the way the operator drives it
+// (its boxes clicked through BM_CLICK from the host's thread). Then the ends:
+// unloading with every window open, load-reset-unload cycles, a host object
+// that answers errors, and a host process that exits with windows open.
+//
+// Usage: live_link_test <Stats.dll>            every case
+//        live_link_test <Stats.dll> --exit-with-windows <folder>
+//                                              (the child of the exit case)
+//        live_link_test <Stats.dll> --hold <seconds> <folder>
+//                                              (windows open for a screenshot)
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "resources/resource_ids.h"
+#include "tools/host/host_automation.h"
+#include "tools/host/host_folder.h"
+#include "tools/host/plugin_library.h"
+
+namespace {
+
+int g_failures = 0;
+
+void Check(bool ok, const std::string& what) {
+  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+  if (!ok) ++g_failures;
+}
+
+std::string g_dll;
+std::string g_startFolder;
+host::AutomationServer* g_server = nullptr;
+
+// The host pumps its messages between its calls, as a real one does.
+void Pump(DWORD ms) {
+  const DWORD begin = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  } while (GetTickCount() - begin < ms);
+}
+
+HWND FindTopWindow(const wchar_t* title) { return FindWindowW(nullptr, title); }
+
+// Waits, pumping, until `ready` holds or 30 s have passed.
+template <typename Ready>
+bool WaitFor(Ready ready) {
+  const DWORD begin = GetTickCount();
+  while (!ready()) {
+    if (GetTickCount() - begin > 30000) return false;
+    Pump(20);
+  }
+  return true;
+}
+
+std::wstring Text(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+std::string Narrow(const std::wstring& text) {
+  std::string out;
+  for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+bool Checked(HWND dialog, int id) {
+  return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Click(HWND dialog, int id) {
+  SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+  Pump(100);  // the posted update runs
+}
+
+bool Topmost(HWND window) {
+  return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+std::string Setting(const std::string& folder, const char* key) {
+  char value[100] = {};
+  GetPrivateProfileStringA("Settings", key, "", value, sizeof value,
+                           (folder + "\\Plugins\\CQ-WW-CW-SSB.ini").c_str());
+  return value;
+}
+
+// The windows of the plug-in that are still on the screen or hidden.
+int PluginWindowsLeft() {
+  int left = 0;
+  for (const wchar_t* title : {L"Multiplier", L"Extended Multiplier", L"CQ Zone", L"CQ zones",
+                               L"Setup CQ-WW-CW-2026", L"Setup CQ-WW-SSB-2026"})
+    if (FindTopWindow(title)) ++left;
+  return left;
+}
+
+size_t CommandCount() { return g_server ? g_server->Log().commands.size() : 0; }
+
+std::vector<std::string> CommandsSince(size_t mark) {
+  std::vector<std::string> all = g_server ? g_server->Log().commands : std::vector<std::string>();
+  return std::vector<std::string>(all.begin() + static_cast<long>(std::min(mark, all.size())),
+                                  all.end());
+}
+
+// One host run: a fresh folder with the given plug-in settings, the library
+// loaded from it and a statistics reset that opens the control window.
+struct Run {
+  host::PreparedFolder folder;
+  host::PluginLibrary plugin;
+  bool loaded = false;
+
+  bool Open(const std::string& name,
+            std::vector<std::pair<std::string, std::string>> settings,
+            const char* ownPrefix = "DL") {
+    SetCurrentDirectoryA(g_startFolder.c_str());
+    host::FolderLayout layout;
+    layout.folder = "live-" + name;
+    layout.hostVersion = "2.20";
+    layout.dllSource = g_dll;
+    settings.insert(settings.begin(), {"Start", "0"});
+    layout.settings = settings;
+    std::string error;
+    if (!host::PrepareFolder(layout, folder, &error)) {
+      Check(false, "host folder: " + error);
+      return false;
+    }
+    SetCurrentDirectoryA(folder.fullPath.c_str());
+    loaded = plugin.Load(folder.dllPath, false, &error);
+    if (!loaded) {
+      Check(false, "load: " + error);
+      return false;
+    }
+    host::PluginRun run;
+    run.folderPrefix = folder.folderPrefix;
+    run.contestant = "DL1AA";
+    run.firstDay = host::MakeDate(2026, 11, 28);
+    run.lastDay = host::MakeDate(2026, 11, 29);
+    run.ownPrefix = ownPrefix;
+    run.ownContinent = "EU";
+    plugin.ResetStats(run);
+    return true;
+  }
+
+  // Milliseconds the unloading took.
+  DWORD Unload() {
+    const DWORD begin = GetTickCount();
+    plugin.Unload();
+    loaded = false;
+    return GetTickCount() - begin;
+  }
+
+  std::string BadQsoFile() {
+    std::string content;
+    host::ReadWholeFile(folder.folderPrefix + "BadQSO_ZerodEZIDEDOVE_29_11_2026.txt", content);
+    return content;
+  }
+};
+
+const wchar_t kCwTitle[] = L"Setup CQ-WW-CW-2026";
+const wchar_t kSsbTitle[] = L"Setup CQ-WW-SSB-2026";
+
+HWND WaitForControlWindow(const wchar_t* title) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindTopWindow(title)) != nullptr && IsWindowVisible(found); });
+  return found;
+}
+
+void CwStartAndEveryBox() {
+  std::printf("-- a CW run: the control window and its boxes\n");
+  Run run;
+  if (!run.Open("boxes", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"},
+                          {"setup_window_on_top", "1"}}))
+    return;
+  const size_t mark = CommandCount();
+  HWND dialog = WaitForControlWindow(kCwTitle);
+  Check(dialog != nullptr, "the reset opens \"Setup CQ-WW-CW-2026\"");
+  if (!dialog) return;
+  Check(WaitFor([] { return FindTopWindow(L"Multiplier") != nullptr; }),
+        "the first update opens the multiplier window the settings ask for");
+  RECT frame = {};
+  GetWindowRect(dialog, &frame);
+  Check(frame.left == 10 && frame.top == 400, "placed at 10/400 without a saved position");
+  Check(Topmost(dialog), "the control window is topmost");
+  Check(Text(GetDlgItem(dialog, IDC_SETUP_VIEW_LABEL)) == L"View" &&
+            Text(GetDlgItem(dialog, IDC_SETUP_MODE_LABEL)) == L"Mode",
+        "labels \"View\" and \"Mode\"");
+  Check(Checked(dialog, IDC_SETUP_MODE_CW) && !Checked(dialog, IDC_SETUP_MODE_SSB) &&
+            Checked(dialog, IDC_SETUP_VIEW_MULTIPLIER) &&
+            !Checked(dialog, IDC_SETUP_VIEW_MULTIPLIER_EXTENDED) &&
+            Checked(dialog, IDC_SETUP_WINDOW_ON_TOP),
+        "the boxes follow the settings");
+  Check(CommandsSince(mark) == std::vector<std::string>{"<MODE:CW>", "<BAUDRATE:27>"},
+        "the host receives <MODE:CW> then <BAUDRATE:27>");
+  Check(Setting(run.folder.fullPath, "setup_view_zone") == "1",
+        "the hidden zone flags window is opened, its key written");
+  HWND flags = FindTopWindow(L"CQ zones");
+  Check(flags && !IsWindowVisible(flags), "the zone flags window exists, hidden");
+  UINT close = GetMenuState(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND);
+  Check(close != 0xFFFFFFFF && (close & MF_DISABLED), "the system menu's Close is disabled");
+
+  // The mode boxes: the selected one changes nothing, the other switches.
+  host::WriteWholeFile(run.folder.folderPrefix + "BadQSO_ZerodEZIDEDOVE_29_11_2026.txt",
+                       "CQ WW CW DX Contest UBN file \r\nQSO: an earlier line\r\n");
+  size_t before = CommandCount();
+  Click(dialog, IDC_SETUP_MODE_CW);
+  Check(Checked(dialog, IDC_SETUP_MODE_CW) && CommandCount() == before &&
+            Text(dialog) == kCwTitle,
+        "a click on the ticked CW box changes nothing");
+  Click(dialog, IDC_SETUP_MODE_SSB);
+  Check(Text(dialog) == kSsbTitle, "a click on SSB gives the SSB title");
+  Check(Checked(dialog, IDC_SETUP_MODE_SSB) && !Checked(dialog, IDC_SETUP_MODE_CW),
+        "SSB ticked, CW clear");
+  Check(Setting(run.folder.fullPath, "setup_mode_ssb") == "1" &&
+            Setting(run.folder.fullPath, "setup_mode_cw") == "0" &&
+            Setting(run.folder.fullPath, "Mode") == "0",
+        "setup_mode_ssb 1, setup_mode_cw 0, Mode 0");
+  Check(CommandsSince(before) == std::vector<std::string>{"<MODE:SSB>"}, "the host gets <MODE:SSB>");
+  Check(run.BadQsoFile() == "CQ WW SSB DX Contest UBN file \r\n",
+        "the bad-QSO file starts over with the SSB header");
+  before = CommandCount();
+  Click(dialog, IDC_SETUP_MODE_CW);
+  Check(CommandsSince(before) == std::vector<std::string>{"<MODE:CW>"} &&
+            Setting(run.folder.fullPath, "Mode") == "1" &&
+            run.BadQsoFile() == "CQ WW CW DX Contest UBN file \r\n",
+        "back to CW: <MODE:CW> alone, Mode 1, the CW header");
+
+  // The view boxes open and close their windows.
+  Click(dialog, IDC_SETUP_VIEW_MULTIPLIER);
+  Check(!FindTopWindow(L"Multiplier") &&
+            Setting(run.folder.fullPath, "setup_view_multiplier") == "0",
+        "Multiplier off: the window goes, the key is 0");
+  Click(dialog, IDC_SETUP_VIEW_MULTIPLIER);
+  Check(FindTopWindow(L"Multiplier") &&
+            Setting(run.folder.fullPath, "setup_view_multiplier") == "1",
+        "Multiplier on: a new window, the key is 1");
+  Click(dialog, IDC_SETUP_VIEW_MULTIPLIER_EXTENDED);
+  Click(dialog, IDC_SETUP_VIEW_ZONE_SEARCH);
+  HWND extended = FindTopWindow(L"Extended Multiplier");
+  HWND zones = FindTopWindow(L"CQ Zone");
+  Check(extended && zones && Topmost(extended) && Topmost(zones),
+        "Extended Multiplier and Zone open, topmost");
+  Check(Setting(run.folder.fullPath, "setup_view_multiplier_extended") == "1" &&
+            Setting(run.folder.fullPath, "setup_not_work_zone") == "1",
+        "their keys are 1");
+
+  // "Window on top" re-creates the tool windows with the new setting.
+  Click(dialog, IDC_SETUP_WINDOW_ON_TOP);
+  extended = FindTopWindow(L"Extended Multiplier");
+  HWND multiplier = FindTopWindow(L"Multiplier");
+  Check(extended && multiplier && !Topmost(extended) && !Topmost(multiplier) &&
+            Setting(run.folder.fullPath, "setup_window_on_top") == "0",
+        "on top off: the windows come back, not topmost");
+  Click(dialog, IDC_SETUP_WINDOW_ON_TOP);
+  extended = FindTopWindow(L"Extended Multiplier");
+  Check(extended && Topmost(extended) && Setting(run.folder.fullPath, "setup_window_on_top") == "1",
+        "on top on: the windows come back topmost");
+
+  // The position is saved when the mouse passes over the moved window.
+  SetWindowPos(dialog, nullptr, 120, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog), MAKELPARAM(HTCLIENT, 0));
+  Check(Setting(run.folder.fullPath, "setup_cq_ww_x") == "120" &&
+            Setting(run.folder.fullPath, "setup_cq_ww_y") == "300",
+        "the moved position is saved");
+
+  const DWORD took = run.Unload();
+  Check(took < 5000, "unloading with every window open returns in " + std::to_string(took) + " ms");
+  Check(PluginWindowsLeft() == 0, "no window of the plug-in is left");
+
+  // The next run opens where the last one was left.
+  Run again;
+  if (!again.Open("boxes-again", {{"setup_cq_ww_x", "120"}, {"setup_cq_ww_y", "300"}})) return;
+  dialog = WaitForControlWindow(kSsbTitle);
+  GetWindowRect(dialog, &frame);
+  Check(dialog && frame.left == 120 && frame.top == 300,
+        "without setup_mode_cw: the SSB title, at the saved position");
+  again.Unload();
+}
+
+void NoHostObject() {
+  std::printf("-- no host object\n");
+  Run run;
+  if (!run.Open("no-host", {{"setup_view_multiplier", "1"}})) return;
+  HWND dialog = WaitForControlWindow(kSsbTitle);
+  Check(dialog != nullptr, "the control window opens without a host object");
+  if (!dialog) return;
+  Pump(300);
+  Check(!FindTopWindow(L"Multiplier"), "the update opens no tool window without a host");
+  Click(dialog, IDC_SETUP_MODE_CW);
+  Check(Text(dialog) == kCwTitle && Setting(run.folder.fullPath, "Mode") == "1" &&
+            run.BadQsoFile() == "CQ WW CW DX Contest UBN file \r\n",
+        "the mode switch still works: title, settings, bad-QSO file");
+  Click(dialog, IDC_SETUP_VIEW_MULTIPLIER_EXTENDED);
+  Check(FindTopWindow(L"Extended Multiplier") != nullptr, "a box still opens its window");
+  const DWORD took = run.Unload();
+  Check(took < 5000 && PluginWindowsLeft() == 0,
+        "unloaded in " + std::to_string(took) + " ms, no window left");
+}
+
+void RussianTexts() {
+  std::printf("-- the Russian texts\n");
+  Run run;
+  if (!run.Open("russian", {{"setup_mode_cw", "1"}}, "UA")) return;
+  const std::wstring title = L"\u0423\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0438 CQ-WW-CW-2026";
+  HWND dialog = WaitForControlWindow(title.c_str());
+  Check(dialog != nullptr, "the title reads back as wide text: " + Narrow(title));
+  if (!dialog) {
+    HWND other = FindWindowW(L"#32770", nullptr);
+    std::wstring shown = other ? Text(other) : L"";
+    std::string codes;
+    for (wchar_t c : shown) codes += std::to_string(static_cast<unsigned>(c)) + " ";
+    std::printf("     the window shows: %s\n", codes.c_str());
+  }
+  if (dialog) {
+    Check(Text(GetDlgItem(dialog, IDC_SETUP_VIEW_LABEL)) ==
+              L"\u041e\u0442\u043e\u0431\u0440\u0430\u0436\u0430\u0442\u044c",
+          "label \"View\" in Russian");
+    Check(Text(GetDlgItem(dialog, IDC_SETUP_MODE_LABEL)) ==
+              L"\u0412\u0438\u0434 \u0440\u0430\u0434\u0438\u043e\u0441\u0432\u044f\u0437\u0438",
+          "label \"Mode\" in Russian");
+  }
+  run.Unload();
+}
+
+void HostErrors() {
+  std::printf("-- a host object that answers errors\n");
+  if (!g_server) return;
+  g_server->SetFailing(true);
+  Run run;
+  if (!run.Open("host-errors", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"}})) {
+    g_server->SetFailing(false);
+    return;
+  }
+  HWND dialog = WaitForControlWindow(kCwTitle);
+  Check(dialog != nullptr, "the control window opens although the host refuses <MODE:CW>");
+  Pump(300);
+  Click(dialog, IDC_SETUP_MODE_SSB);
+  Check(Text(dialog) == kSsbTitle && run.BadQsoFile() == "CQ WW SSB DX Contest UBN file \r\n",
+        "a refused <MODE:SSB> still leaves the plug-in switched");
+  Check(!FindWindowW(L"#32770", nullptr) || FindWindowW(L"#32770", nullptr) == dialog,
+        "no message box");
+  g_server->SetFailing(false);
+  Click(dialog, IDC_SETUP_VIEW_ZONE_SEARCH);
+  Check(FindTopWindow(L"CQ Zone") != nullptr, "once the host answers again, the windows work");
+  const DWORD took = run.Unload();
+  Check(took < 5000 && PluginWindowsLeft() == 0, "unloaded in " + std::to_string(took) + " ms");
+}
+
+// A window of the host on the host's thread, so that closing an active
+// plug-in window hands the activation to the host's thread while it unloads.
+HWND HostWindow() {
+  static HWND window = CreateWindowExW(0, L"Static", L"stand-in host", WS_OVERLAPPEDWINDOW, 600,
+                                       600, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  return window;
+}
+
+void Cycles() {
+  std::printf("-- 20 load-reset-unload cycles with every window open\n");
+  ShowWindow(HostWindow(), SW_SHOW);
+  DWORD longestOpen = 0;      // the windows were up when the host unloaded
+  DWORD longestStarting = 0;  // the host unloaded while the thread was starting
+  int cleanEnds = 0;
+  for (int cycle = 0; cycle < 20; ++cycle) {
+    Run run;
+    if (!run.Open("cycles", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"},
+                             {"setup_view_multiplier_extended", "1"},
+                             {"setup_not_work_zone", "1"}}))
+      return;
+    // Every other cycle the host does not wait for the windows at all.
+    if (cycle % 2 == 0) {
+      HWND dialog = WaitForControlWindow(kCwTitle);
+      WaitFor([] { return FindTopWindow(L"CQ Zone") != nullptr; });
+      if (dialog && cycle % 4 == 0) SetForegroundWindow(dialog);
+      Pump(50);
+    }
+    const DWORD took = run.Unload();
+    std::printf("     cycle %d: unloaded in %lu ms\n", cycle, static_cast<unsigned long>(took));
+    DWORD& longest = cycle % 2 == 0 ? longestOpen : longestStarting;
+    longest = std::max(longest, took);
+    if (PluginWindowsLeft() == 0) ++cleanEnds;
+  }
+  Check(longestOpen < 2000, "with the windows up, the longest unloading took " +
+                                std::to_string(longestOpen) + " ms");
+  // A thread that is still starting may be waiting for the loader lock, which
+  // the unloading holds: it is ended when the bound expires.
+  Check(longestStarting < 6500, "while the thread was starting, the longest took " +
+                                    std::to_string(longestStarting) + " ms");
+  Check(cleanEnds == 20, "no window left after " + std::to_string(cleanEnds) + " of 20 cycles");
+}
+
+void OperatorEndsTheWindow() {
+  std::printf("-- the operator ends the control window\n");
+  Run run;
+  if (!run.Open("escape", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"}})) return;
+  HWND dialog = WaitForControlWindow(kCwTitle);
+  WaitFor([] { return FindTopWindow(L"Multiplier") != nullptr; });
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  Check(WaitFor([] { return PluginWindowsLeft() == 0; }),
+        "Escape closes the control window and its tool windows");
+  // The next reset that finds Start at 0 opens a new one with its windows.
+  host::PluginRun again;
+  again.folderPrefix = run.folder.folderPrefix;
+  again.contestant = "DL1AA";
+  again.firstDay = host::MakeDate(2026, 11, 28);
+  again.lastDay = host::MakeDate(2026, 11, 29);
+  again.ownPrefix = "DL";
+  again.ownContinent = "EU";
+  WritePrivateProfileStringA("Settings", "Start", "0",
+                             (run.folder.fullPath + "\\Plugins\\CQ-WW-CW-SSB.ini").c_str());
+  run.plugin.ResetStats(again);
+  Check(WaitForControlWindow(kCwTitle) != nullptr &&
+            WaitFor([] { return FindTopWindow(L"Multiplier") != nullptr; }),
+        "a later reset opens the control window and its tool windows again");
+  run.Unload();
+}
+
+void ProcessExitsWithWindowsOpen(const char* self) {
+  std::printf("-- a host process that exits with windows open\n");
+  std::string command = std::string("\"") + self + "\" \"" + g_dll + "\" --exit-with-windows";
+  std::vector<char> line(command.begin(), command.end());
+  line.push_back('\0');
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      g_startFolder.c_str(), &startup, &process)) {
+    Check(false, "the child host starts");
+    return;
+  }
+  const DWORD begin = GetTickCount();
+  DWORD waited = WaitForSingleObject(process.hProcess, 120000);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 9);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  Check(waited == WAIT_OBJECT_0 && code == 3,
+        "the host process ended (code " + std::to_string(code) + ") after " +
+            std::to_string(GetTickCount() - begin) + " ms");
+}
+
+int ExitWithWindows() {
+  Run run;
+  if (!run.Open("exit", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"},
+                         {"setup_view_multiplier_extended", "1"}, {"setup_not_work_zone", "1"}}))
+    return 1;
+  WaitForControlWindow(kCwTitle);
+  WaitFor([] { return FindTopWindow(L"CQ Zone") != nullptr; });
+  std::printf("child: windows open, exiting\n");
+  ExitProcess(3);
+}
+
+int Hold(int seconds) {
+  Run run;
+  if (!run.Open("hold", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"},
+                         {"setup_view_multiplier_extended", "1"}, {"setup_not_work_zone", "1"},
+                         {"setup_window_on_top", "1"}}))
+    return 1;
+  WaitForControlWindow(kCwTitle);
+  std::printf("holding\n");
+  Pump(static_cast<DWORD>(seconds) * 1000);
+  run.Unload();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setvbuf(stdout, nullptr, _IONBF, 0);
+  if (argc < 2) return 2;
+  g_dll = argv[1];
+  if (!g_dll.empty() && g_dll[0] == '/') g_dll = "Z:" + g_dll;
+  char here[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, here);
+  g_startFolder = here;
+
+  bool verified = false;
+  std::string where;
+  host::RegisterProgId(&verified, &where);
+  host::AutomationServer server;
+  std::string error;
+
+  if (argc > 2 && std::strcmp(argv[2], "--exit-with-windows") == 0) {
+    server.Start(&error);
+    g_server = &server;
+    return ExitWithWindows();
+  }
+  if (argc > 3 && std::strcmp(argv[2], "--hold") == 0) {
+    server.Start(&error);
+    g_server = &server;
+    return Hold(std::atoi(argv[3]));
+  }
+
+  NoHostObject();
+  Check(server.Start(&error), "the stand-in host's object is running " + error);
+  g_server = &server;
+  CwStartAndEveryBox();
+  RussianTexts();
+  HostErrors();
+  OperatorEndsTheWindow();
+  Cycles();
+  ProcessExitsWithWindowsOpen(argv[0]);
+  g_server = nullptr;
+  server.Stop();
+  std::printf("%s\n", g_failures ? "FAILED" : "all passed");
+  return g_failures ? 1 : 0;
+}
