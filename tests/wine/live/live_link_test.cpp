@@ -254,13 +254,19 @@ void CwStartAndEveryBox() {
         "their keys are 1");
 
   // "Window on top" re-creates the tool windows with the new setting.
+  auto reopened = [] {
+    return FindTopWindow(L"Extended Multiplier") && FindTopWindow(L"Multiplier") &&
+           FindTopWindow(L"CQ Zone");
+  };
   Click(dialog, IDC_SETUP_WINDOW_ON_TOP);
+  WaitFor(reopened);
   extended = FindTopWindow(L"Extended Multiplier");
   HWND multiplier = FindTopWindow(L"Multiplier");
   Check(extended && multiplier && !Topmost(extended) && !Topmost(multiplier) &&
             Setting(run.folder.fullPath, "setup_window_on_top") == "0",
         "on top off: the windows come back, not topmost");
   Click(dialog, IDC_SETUP_WINDOW_ON_TOP);
+  WaitFor(reopened);
   extended = FindTopWindow(L"Extended Multiplier");
   Check(extended && Topmost(extended) && Setting(run.folder.fullPath, "setup_window_on_top") == "1",
         "on top on: the windows come back topmost");
@@ -448,6 +454,108 @@ void ProcessExitsWithWindowsOpen(const char* self) {
             std::to_string(GetTickCount() - begin) + " ms");
 }
 
+
+// ---- stress: exports while the window thread works ------------------------
+
+host::PluginQso StressQso(int i) {
+  static const char* const kBands[] = {"20m", "40m", "15m", "80m"};
+  static const unsigned kHertz[] = {14025000, 7012000, 21030000, 3520000};
+  host::PluginQso qso;
+  qso.ownCall = "DL1AA";
+  qso.call = "K" + std::to_string(i % 97) + "XY";  // repeats: dupes on the band
+  qso.time = host::MakeDate(2026, 11, 28, (i / 60) % 24, i % 60);
+  qso.freqHz = kHertz[i % 4];
+  qso.mode = "CW";
+  qso.rstSent = "599";
+  qso.rstRcvd = "599";
+  qso.exchSent = "14";
+  qso.exchRcvd = i % 13 == 0 ? "" : "5";
+  qso.prefix = "K";
+  qso.continent = "NA";
+  qso.band = kBands[i % 4];
+  return qso;
+}
+
+// Every kind of export in a fixed order; the answers, folded into one text.
+std::string PlayExports(host::PluginLibrary& plugin, int qsos, bool pumpHalf) {
+  std::string answers;
+  char zone[100];
+  for (int i = 0; i < qsos; ++i) {
+    const host::PluginQso qso = StressQso(i);
+    answers += std::to_string(plugin.CheckCall(qso.call.c_str(), "CW", "K", 5, qso.band.c_str(),
+                                               qso.band.c_str(), zone));
+    answers += std::to_string(plugin.IsValidExchg(qso.exchRcvd.c_str(), "K", 0));
+    answers += std::to_string(plugin.AddData(qso));
+    if (i % 7 == 3) answers += std::to_string(plugin.RemoveData(StressQso(i - 3)));
+    if (i % 25 == 0) {
+      int out = 0;
+      answers += plugin.GetResult(&out);
+    }
+    answers += ' ';
+    if (pumpHalf && i >= qsos / 2) Pump(0);
+  }
+  int out = 0;
+  answers += plugin.GetResult(&out);
+  return answers;
+}
+
+struct Clicker {
+  HWND dialog;
+  std::atomic<bool> stop{false};
+  int clicks = 0;
+};
+
+DWORD WINAPI ClickBoxes(void* data) {
+  auto* c = static_cast<Clicker*>(data);
+  const int boxes[] = {IDC_SETUP_VIEW_MULTIPLIER, IDC_SETUP_VIEW_ZONE_SEARCH,
+                       IDC_SETUP_WINDOW_ON_TOP, IDC_SETUP_VIEW_MULTIPLIER_EXTENDED};
+  while (!c->stop) {
+    HWND box = GetDlgItem(c->dialog, boxes[c->clicks % 4]);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(box, BM_CLICK, 0, 0, SMTO_NORMAL, 2000, &ignored);
+    PostMessageW(c->dialog, WM_USER + 0x500, 0, 0);
+    SendMessageTimeoutW(c->dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(c->dialog),
+                        MAKELPARAM(HTCLIENT, 0), SMTO_NORMAL, 2000, &ignored);
+    ++c->clicks;
+  }
+  return 0;
+}
+
+void Stress() {
+  std::printf("-- exports while the window thread works\n");
+  const int kQsos = 600;
+  std::string alone;
+  {
+    // "Start" at 1: this reset opens no window.
+    Run quiet;
+    if (!quiet.Open("stress-alone", {{"Mode", "1"}, {"Start", "1"}})) return;
+    alone = PlayExports(quiet.plugin, kQsos, false);
+    quiet.Unload();
+  }
+  for (bool pump : {false, true}) {
+    Run run;
+    if (!run.Open(pump ? "stress-pumping" : "stress", {{"Mode", "1"}, {"setup_mode_cw", "1"}}))
+      return;
+    HWND dialog = WaitForControlWindow(kCwTitle);
+    Clicker clicker;
+    clicker.dialog = dialog;
+    HANDLE thread = CreateThread(nullptr, 0, &ClickBoxes, &clicker, 0, nullptr);
+    const DWORD begin = GetTickCount();
+    const std::string answers = PlayExports(run.plugin, kQsos, pump);
+    const DWORD took = GetTickCount() - begin;
+    clicker.stop = true;
+    WaitForSingleObject(thread, 10000);
+    CloseHandle(thread);
+    Check(answers == alone, std::string("the answers equal those of a run without windows (") +
+                                (pump ? "pumping half the time" : "never pumping") + ", " +
+                                std::to_string(clicker.clicks) + " clicks, " +
+                                std::to_string(took) + " ms)");
+    const DWORD unload = run.Unload();
+    Check(unload < 2000 && PluginWindowsLeft() == 0,
+          "then unloaded in " + std::to_string(unload) + " ms, no window left");
+  }
+}
+
 int ExitWithWindows() {
   Run run;
   if (!run.Open("exit", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"},
@@ -508,6 +616,7 @@ int main(int argc, char** argv) {
   HostErrors();
   OperatorEndsTheWindow();
   Cycles();
+  Stress();
   ProcessExitsWithWindowsOpen(argv[0]);
   g_server = nullptr;
   server.Stop();
