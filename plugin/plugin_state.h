@@ -2,11 +2,15 @@
 // in one object that lives from the loading of the library to its unloading.
 //
 // Threads: the host's calling thread runs every exported function and is the
-// only writer of the run data, the store and the per-band tables. The
-// user-interface thread reads them while it updates its windows. Both take
-// m_lock for the whole of one exported call or one window update, so each
-// behaves as if it ran alone. m_detailsIdle is the one flag both threads write
-// outside that rule, and it is atomic.
+// only writer of the store and the per-band tables. The user-interface thread
+// reads them while it updates its windows, and its control window writes the
+// mode, the bad-QSO file's name and file, and the window members below. Every
+// access of either thread is under m_lock: an export holds it for the whole
+// call; the window thread holds it only while it touches the state, never
+// while it calls the host object, sends to another thread or waits (the host
+// object answers only when the host's thread is free, and that thread may be
+// waiting for the lock). m_detailsIdle is the one flag both threads write
+// outside the lock, and it is atomic.
 #ifndef STATS_PLUGIN_PLUGIN_STATE_H_
 #define STATS_PLUGIN_PLUGIN_STATE_H_
 
