@@ -14,30 +14,22 @@
 
 #include "control/recording_control_fakes.h"
 #include "engine/call_check.h"
+#include "engine/engine_fixture.h"
 #include "engine/intake.h"
 #include "engine/removal.h"
 #include "plugin/plugin_state.h"
 #include "reports/memory_settings.h"
 #include "reports/result_report.h"
-#include "support/recording_window_side.h"
-#include "support/temp_folder.h"
 #include "ui/control/control_window_logic.h"
 
 namespace {
 
-QsoArgs Qso(int i) {
-  QsoArgs qso;
-  qso.ownCall = "DL1AA";
-  qso.call = "K" + std::to_string(i % 50) + "XY";
-  qso.time = COleDateTime(46354.5 + i / 1440.0);
-  qso.freqHz = 14025000;
-  qso.mode = "CW";
-  qso.rstSent = qso.rstRcvd = "599";
-  qso.exchSent = "14";
-  qso.exchRcvd = "5";
+// A 20 m CW QSO with one of fifty calls: dupes, removals and re-adds.
+QsoArgs StressQso(int i) {
+  QsoArgs qso = Qso("K" + std::to_string(i % 50) + "XY", "20m", "CW");
   qso.prefix = "K";
   qso.continent = "NA";
-  qso.band = "20m";
+  qso.exchRcvd = "5";
   return qso;
 }
 
@@ -84,7 +76,7 @@ TEST(TwoThreadStress, HostCallsAndWindowHandlersShareTheStateUnderItsLock) {
     std::lock_guard<std::mutex> hold(state.m_lock);
     state.m_badQsoFile.Release();
     CallCheckArgs check;
-    check.call = Qso(i).call;
+    check.call = StressQso(i).call;
     check.mode = "CW";
     check.prefix = "K";
     check.zone = 5;
@@ -96,8 +88,8 @@ TEST(TwoThreadStress, HostCallsAndWindowHandlersShareTheStateUnderItsLock) {
     EXPECT_TRUE(answer == 0 || answer == 1 || answer == 2 || answer == 4) << answer;
     // The mode switches may reject a QSO as the wrong mode; the dupes go to
     // the bad-QSO file, which the other thread keeps restarting.
-    accepted += AddQso(state, Qso(i));
-    if (i % 9 == 8) RemoveQso(state, windows, Qso(i - 4));
+    accepted += AddQso(state, StressQso(i));
+    if (i % 9 == 8) RemoveQso(state, windows, StressQso(i - 4));
     if (i % 50 == 0) {
       int out = 0;
       GetResult(state, hostSettings, windows, &out);
