@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds everything, then plays the CW
 # sample log through the real Stats.dll under wine with the stand-in host, the
-# way the logging host drives it: every QSO typed character by character
+# way the logging host drives it, with the plug-in's control window and tool
+# windows open on their own thread: every QSO typed character by character
 # (CheckCall0), its zone checked (IsValidExchg0), logged (AddData0) and the
 # score refreshed (GetResult0); then a Cabrillo export, whose header dialog and
 # message box the host answers (in Xvfb). Prints the text report, the answers
@@ -19,7 +20,7 @@ wineserver -w || true
 # wine's own processes end while the X server is still there (else each
 # reports the lost connection).
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  sh -c 'wine build/win32/stats-host.exe --folder "$1" --export "$2"; rc=$?; wineserver -w; exit $rc' \
+  sh -c 'wine build/win32/stats-host.exe --folder "$1" --ui --export "$2"; rc=$?; wineserver -w; exit $rc' \
   sh "$out" "$sample"
 
 echo

@@ -436,6 +436,18 @@ int RunHost(const HostOptions& options) {
   layout.hostVersion = o.hostVersion;
   layout.dllSource = o.dllPath;
   layout.settings = {{"Mode", cw ? "1" : "0"}, {"Start", o.ui ? "0" : "1"}};
+  // An operator who has used the plug-in before: the control window in the
+  // log's mode, with every tool window it has.
+  if (o.ui) {
+    for (const auto& entry : std::vector<std::pair<std::string, std::string>>{
+             {"setup_mode_cw", cw ? "1" : "0"},
+             {"setup_mode_ssb", cw ? "0" : "1"},
+             {"setup_view_multiplier", "1"},
+             {"setup_view_multiplier_extended", "1"},
+             {"setup_not_work_zone", "1"},
+             {"setup_window_on_top", "1"}})
+      layout.settings.push_back(entry);
+  }
   for (const auto& entry : HeaderSettings(log)) layout.settings.push_back(entry);
   PreparedFolder folder;
   if (!PrepareFolder(layout, folder, &error)) {

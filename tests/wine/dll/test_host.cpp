@@ -431,6 +431,10 @@ void SecondReset(const Exports& dll) {
   WriteWhole("Another.ini", "[x]\r\nQalo=1.00\r\n");
   WriteWhole("Qalo2.ini", "[Qalo]\r\nQalo=2.20\r\n");
   WritePrivateProfileStringA("Settings", "Mode", "1", (g_folder + kSettingsPath).c_str());
+  // This reset opens the control window, which writes "Mode" from its own CW
+  // key: an operator who chose CW there.
+  WritePrivateProfileStringA("Settings", "setup_mode_cw", "1",
+                             (g_folder + kSettingsPath).c_str());
   CheckInt(CallReset(dll, 0), 1, "ResetStats0 (host 2.20, Mode 1)");
   CheckText(Setting("Start"), "0", "settings: Start alternates to 0");
   CheckText(Setting("setup_style"), "0", "settings: setup_style still 0");
