@@ -17,6 +17,16 @@ bool IsDialogKey(MSG& msg) {
   return root && IsDialogMessageW(root, &msg);
 }
 
+// The hidden window through which COM hands calls to the objects of this
+// thread's apartment, when the thread has one: the host's automation object
+// lives there when the host's main thread owns it.
+HWND ApartmentWindowOfThisThread() {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(HWND_MESSAGE, window, L"OleMainThreadWndClass", nullptr)))
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return window;
+  return nullptr;
+}
+
 }  // namespace
 
 UiThread::~UiThread() { Forget(); }
@@ -96,12 +106,17 @@ void UiThread::StopForUnload() {
   if (!m_thread) return;
   m_stopRequested = true;
   if (HWND window = m_controlWindow.load()) PostMessageW(window, WM_END_WINDOWS, 0, 0);
+  // The window thread's last calls of the host object (a call in flight, the
+  // release) are served by this thread when the object lives here; only those
+  // are let through, nothing else of the host's queue.
+  const HWND apartment = ApartmentWindowOfThisThread();
+  const DWORD wake = QS_SENDMESSAGE | (apartment ? QS_POSTMESSAGE : 0);
   const DWORD begin = GetTickCount();
   for (;;) {
     const DWORD spent = GetTickCount() - begin;
     if (spent >= kUnloadBound) break;
     const DWORD woke =
-        MsgWaitForMultipleObjects(1, &m_ended, FALSE, kUnloadBound - spent, QS_SENDMESSAGE);
+        MsgWaitForMultipleObjects(1, &m_ended, FALSE, kUnloadBound - spent, wake);
     if (woke == WAIT_OBJECT_0) {
       Forget();
       return;
@@ -109,6 +124,7 @@ void UiThread::StopForUnload() {
     if (woke != WAIT_OBJECT_0 + 1) break;
     MSG msg;
     PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // runs the sent ones
+    while (apartment && PeekMessageW(&msg, apartment, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
   // The thread did not answer in time. It must not run on in a library that is
   // about to be unmapped; its windows go with it.

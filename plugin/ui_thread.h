@@ -16,9 +16,10 @@
 // wait for the thread's handle (a thread's exit takes that lock). It asks the
 // thread to close its windows (a posted request: the window thread closes the
 // tool windows in their closing order, then the control window) and waits for
-// `ended` for at most kUnloadBound, letting sent messages through meanwhile:
-// closing a window can send activation messages to the host's windows, which
-// belong to this very thread. If the bound expires, the thread is terminated,
+// `ended` for at most kUnloadBound, letting sent messages through meanwhile
+// (closing a window can send activation messages to the host's windows, which
+// belong to this very thread) and the calls COM hands to this thread's
+// apartment (the window thread's last calls of a host object that lives here). If the bound expires, the thread is terminated,
 // so that it can never run in a library that is no longer there.
 #ifndef STATS_PLUGIN_UI_THREAD_H_
 #define STATS_PLUGIN_UI_THREAD_H_

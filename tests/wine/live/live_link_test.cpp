@@ -8,6 +8,8 @@
 // Usage: live_link_test <Stats.dll>            every case
 //        live_link_test <Stats.dll> --exit-with-windows <folder>
 //                                              (the child of the exit case)
+//        live_link_test <Stats.dll> --object-on-host-thread
+//                                              (the child of that case)
 //        live_link_test <Stats.dll> --hold <seconds> <folder>
 //                                              (windows open for a screenshot)
 #include <windows.h>
@@ -429,29 +431,42 @@ void OperatorEndsTheWindow() {
   run.Unload();
 }
 
-void ProcessExitsWithWindowsOpen(const char* self) {
-  std::printf("-- a host process that exits with windows open\n");
-  std::string command = std::string("\"") + self + "\" \"" + g_dll + "\" --exit-with-windows";
+// Runs this program again as a child host with `mode`; its exit code, or -1.
+int RunChild(const char* self, const char* mode, DWORD* took) {
+  std::string command = std::string("\"") + self + "\" \"" + g_dll + "\" " + mode;
   std::vector<char> line(command.begin(), command.end());
   line.push_back('\0');
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      g_startFolder.c_str(), &startup, &process)) {
-    Check(false, "the child host starts");
-    return;
-  }
+                      g_startFolder.c_str(), &startup, &process))
+    return -1;
   const DWORD begin = GetTickCount();
   DWORD waited = WaitForSingleObject(process.hProcess, 120000);
+  *took = GetTickCount() - begin;
   DWORD code = 0;
   GetExitCodeProcess(process.hProcess, &code);
   if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 9);
   CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
-  Check(waited == WAIT_OBJECT_0 && code == 3,
-        "the host process ended (code " + std::to_string(code) + ") after " +
-            std::to_string(GetTickCount() - begin) + " ms");
+  return waited == WAIT_OBJECT_0 ? static_cast<int>(code) : -1;
+}
+
+void ProcessExitsWithWindowsOpen(const char* self) {
+  std::printf("-- a host process that exits with windows open\n");
+  DWORD took = 0;
+  const int code = RunChild(self, "--exit-with-windows", &took);
+  Check(code == 3, "the host process ended (code " + std::to_string(code) + ") after " +
+                       std::to_string(took) + " ms");
+}
+
+void ObjectOnTheHostsThread(const char* self) {
+  std::printf("-- the host object on the host's own thread, served while it pumps\n");
+  DWORD took = 0;
+  const int code = RunChild(self, "--object-on-host-thread", &took);
+  Check(code == 0, "commands reach it, the unloading ends in time (code " +
+                       std::to_string(code) + ", " + std::to_string(took) + " ms in all)");
 }
 
 
@@ -567,6 +582,43 @@ int ExitWithWindows() {
   ExitProcess(3);
 }
 
+// The host object in the host's own apartment, served only while the host
+// pumps, as in a host whose main window thread owns it.
+int ObjectOnHostThread() {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  host::AutomationServer server;
+  std::string error;
+  if (!server.Start(&error, true)) return 10;
+  g_server = &server;
+  int result = 0;
+  {
+    Run run;
+    if (!run.Open("object-on-host-thread", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"}}))
+      return 11;
+    std::printf("child: reset done\n");
+    HWND dialog = WaitForControlWindow(kCwTitle);
+    std::printf("child: window %p, commands %d\n", static_cast<void*>(dialog),
+                static_cast<int>(CommandCount()));
+    if (!dialog) result = 12;
+    if (!result && !WaitFor([] { return CommandCount() >= 2; })) result = 13;
+    if (!result) {
+      // Posted: a host's thread never waits for the plug-in's windows, and
+      // while it did, the object it serves could not answer.
+      PostMessageW(GetDlgItem(dialog, IDC_SETUP_MODE_SSB), BM_CLICK, 0, 0);
+      if (!WaitFor([] { return CommandCount() >= 3; })) result = 14;
+    }
+    std::printf("child: result %d, unloading\n", result);
+    const DWORD took = run.Unload();
+    std::printf("child: unloaded in %lu ms\n", static_cast<unsigned long>(took));
+    if (!result && took >= 2000) result = 15;
+    if (!result && PluginWindowsLeft() != 0) result = 16;
+  }
+  g_server = nullptr;
+  server.Stop();
+  CoUninitialize();
+  return result;
+}
+
 int Hold(int seconds) {
   Run run;
   if (!run.Open("hold", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"},
@@ -602,6 +654,7 @@ int main(int argc, char** argv) {
     g_server = &server;
     return ExitWithWindows();
   }
+  if (argc > 2 && std::strcmp(argv[2], "--object-on-host-thread") == 0) return ObjectOnHostThread();
   if (argc > 3 && std::strcmp(argv[2], "--hold") == 0) {
     server.Start(&error);
     g_server = &server;
@@ -618,6 +671,7 @@ int main(int argc, char** argv) {
   Cycles();
   Stress();
   ProcessExitsWithWindowsOpen(argv[0]);
+  ObjectOnTheHostsThread(argv[0]);
   g_server = nullptr;
   server.Stop();
   std::printf("%s\n", g_failures ? "FAILED" : "all passed");
