@@ -595,10 +595,7 @@ int ObjectOnHostThread() {
     Run run;
     if (!run.Open("object-on-host-thread", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"}}))
       return 11;
-    std::printf("child: reset done\n");
     HWND dialog = WaitForControlWindow(kCwTitle);
-    std::printf("child: window %p, commands %d\n", static_cast<void*>(dialog),
-                static_cast<int>(CommandCount()));
     if (!dialog) result = 12;
     if (!result && !WaitFor([] { return CommandCount() >= 2; })) result = 13;
     if (!result) {
@@ -607,7 +604,6 @@ int ObjectOnHostThread() {
       PostMessageW(GetDlgItem(dialog, IDC_SETUP_MODE_SSB), BM_CLICK, 0, 0);
       if (!WaitFor([] { return CommandCount() >= 3; })) result = 14;
     }
-    std::printf("child: result %d, unloading\n", result);
     const DWORD took = run.Unload();
     std::printf("child: unloaded in %lu ms\n", static_cast<unsigned long>(took));
     if (!result && took >= 2000) result = 15;
