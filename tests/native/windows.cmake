@@ -1,2 +1,3 @@
 # What the tool windows show, decided without Win32.
 stats_native_test(windows_continent_pages_test windows/continent_pages_test.cpp)
+stats_native_test(windows_tool_window_position_test windows/tool_window_position_test.cpp)
