@@ -25,11 +25,12 @@ Multiplier_Mult::~Multiplier_Mult() {
 }
 
 bool Multiplier_Mult::CreateAndShow() {
-  if (hwnd()) return ShowWindow(hwnd(), SW_SHOW), true;
-  // The tab control's class exists only once the common controls are set up.
-  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TAB_CLASSES};
-  InitCommonControlsEx(&classes);
-  if (!Create(nullptr)) return false;
+  if (!hwnd()) {
+    // The tab control's class exists only once the common controls are set up.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+    if (!Create(nullptr)) return false;
+  }
   ShowWindow(hwnd(), SW_SHOW);
   return true;
 }
