@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "engine/text_file.h"
-#include "plugin/file_system.h"
+#include "engine/file_system.h"
 
 const char kVerdictWrongBand[] = "   WRONG BAND !!!";
 const char kVerdictWrongMode[] = "   WRONG MODE !!!";

@@ -1,8 +1,9 @@
 #include "reports/cabrillo_header.h"
 
+#include "engine/contest_state.h"
+#include "engine/settings.h"
 #include "engine/window_side.h"
-#include "plugin/plugin_state.h"
-#include "plugin/settings.h"
+#include "reports/cabrillo_log.h"
 #include "reports/cabrillo_text.h"
 
 namespace {
@@ -23,10 +24,9 @@ const char kCategoryAssisted[] = "NON-ASSISTED";
 
 }  // namespace
 
-int PrepareExport(PluginState& state, Settings& settings, WindowSide& windows,
-                  const std::string& ownCall, const COleDateTime& first,
+int PrepareExport(ContestState& state, CabrilloLog& log, Settings& settings,
+                  WindowSide& windows, const std::string& ownCall, const COleDateTime& first,
                   const COleDateTime& last) {
-  CabrilloLog& log = state.m_cabrillo;
   log.m_callsign = ownCall;
   log.m_firstDay = first;
   log.m_lastDay = last;

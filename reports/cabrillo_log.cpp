@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "engine/qso.h"
-#include "plugin/file_system.h"
+#include "engine/file_system.h"
 #include "reports/text_format.h"
 
 namespace {

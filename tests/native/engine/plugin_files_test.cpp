@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/file_system.h"
-#include "plugin/host_version.h"
+#include "engine/file_system.h"
+#include "engine/host_version.h"
 #include "plugin/ini_file_settings.h"
 #include "support/temp_folder.h"
 

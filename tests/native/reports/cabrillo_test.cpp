@@ -230,7 +230,7 @@ TEST(CabrilloText, SoapboxForms) {
 class HeaderDialog : public ::testing::Test {
  protected:
   int Prepare(const std::string& call = "Q0/Q9QQ") {
-    return PrepareExport(state, settings, windows, call, COleDateTime(45591.0),
+    return PrepareExport(state, state.m_cabrillo, settings, windows, call, COleDateTime(45591.0),
                          COleDateTime(45592.0));
   }
 

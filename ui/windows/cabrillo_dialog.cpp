@@ -1,4 +1,4 @@
-#include "reports/cabrillo_dialog.h"
+#include "ui/windows/cabrillo_dialog.h"
 
 #include "reports/cabrillo_log.h"
 #include "resources/resource_ids.h"

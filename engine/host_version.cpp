@@ -1,8 +1,8 @@
-#include "plugin/host_version.h"
+#include "engine/host_version.h"
 
 #include <cstdio>
 
-#include "plugin/file_system.h"
+#include "engine/file_system.h"
 
 namespace {
 
