@@ -1,26 +1,13 @@
 #include "engine/host_version.h"
 
-#include <cstdio>
+#include <vector>
 
 #include "engine/file_system.h"
+#include "engine/text_file.h"
 
 namespace {
 
 const char kHostSettingsFile[] = "Qalo2.ini";
-
-// One line without its end (LF or CR LF); false at the end of the file.
-bool ReadLine(std::FILE* file, std::string* line) {
-  line->clear();
-  int c;
-  bool any = false;
-  while ((c = std::fgetc(file)) != EOF) {
-    any = true;
-    if (c == '\n') break;
-    line->push_back(static_cast<char>(c));
-  }
-  if (!line->empty() && line->back() == '\r' && c == '\n') line->pop_back();
-  return any;
-}
 
 }  // namespace
 
@@ -37,14 +24,12 @@ void DetectHostVersion(const std::string& folderPrefix, std::string& version) {
     return;
   }
 
-  std::FILE* file = std::fopen(kHostSettingsFile, "rb");
-  if (!file) return;
-  std::string line;
-  while (ReadLine(file, &line)) {
+  std::vector<std::string> lines;
+  if (!ReadTextLines(kHostSettingsFile, &lines)) return;
+  for (const std::string& line : lines) {
     if (line.find("Qalo=") != std::string::npos) {
       version = line.substr(5);
-      break;
+      return;
     }
   }
-  std::fclose(file);
 }

@@ -1,9 +1,7 @@
 #include "reports/cabrillo_log.h"
 
-#include <cstdio>
-
 #include "engine/qso.h"
-#include "engine/file_system.h"
+#include "engine/replace_file.h"
 #include "reports/text_format.h"
 
 namespace {
@@ -13,7 +11,6 @@ const char kQsoLineSsb[] = "QSO: %5i %2s %s %-13s 59  %-5s  %-12s  59  %s\r\n";
 const char kQsoTimePattern[] = "%Y-%m-%d %H%M";
 
 const char kExtension[] = ".cbr";
-const char kPartExtension[] = ".part";
 const char kProduced[] = "File produced: ";
 const char kNotProduced[] = "File not produced: ";
 
@@ -67,17 +64,6 @@ std::string FileText(const CabrilloLog& log, int isCw, int claimedScore,
   return t;
 }
 
-// Writes `text` to `path` in binary mode; true only when every byte reached
-// the file and it closed cleanly.
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  const bool flushed = std::fflush(file) == 0;
-  const bool closed = std::fclose(file) == 0;
-  return written && flushed && closed;
-}
-
 }  // namespace
 
 void AddQsoLine(CabrilloLog& log, const CInfo& qso, int isCw) {
@@ -90,12 +76,8 @@ void AddQsoLine(CabrilloLog& log, const CInfo& qso, int isCw) {
 std::string WriteLog(const CabrilloLog& log, int isCw, int claimedScore,
                      const std::string& hostVersion) {
   const std::string name = log.m_fileBase + kExtension;
-  const std::string part = name + kPartExtension;
   // An earlier file is replaced only by a complete new one.
-  if (!WriteWholeFile(part, FileText(log, isCw, claimedScore, hostVersion)) ||
-      !ReplaceFileWith(part, name)) {
-    std::remove(part.c_str());
+  if (!ReplaceFileContents(name, FileText(log, isCw, claimedScore, hostVersion)))
     return kNotProduced + name;
-  }
   return kProduced + name;
 }

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <bitset>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <unordered_set>
 
 #include "engine/contest_state.h"
+#include "engine/text_file.h"
 
 namespace {
 
@@ -42,23 +42,11 @@ void SortBands(std::vector<std::string>& bands) {
 }
 
 // Lines of a text file; a last line without a line end counts, a file that
-// cannot be opened has none.
+// cannot be read has none.
 int CountLines(const std::string& path) {
-  if (path.empty()) return 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return 0;
-  int lines = 0;
-  int last = '\n';
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    for (std::size_t i = 0; i < n; ++i)
-      if (buffer[i] == '\n') ++lines;
-    last = static_cast<unsigned char>(buffer[n - 1]);
-  }
-  std::fclose(file);
-  if (last != '\n') ++lines;
-  return lines;
+  std::vector<std::string> lines;
+  if (path.empty() || !ReadTextLines(path, &lines)) return 0;
+  return static_cast<int>(lines.size());
 }
 
 }  // namespace
