@@ -2,6 +2,7 @@
 
 #include "engine/qso.h"
 #include "engine/replace_file.h"
+#include "reports/cabrillo_fields.h"
 #include "reports/text_format.h"
 
 namespace {
@@ -27,38 +28,21 @@ std::string ReceivedExchange(const std::string& exch) {
   return std::string("0") + exch[0] + ' ' + exch.substr(2);
 }
 
-void AddLine(std::string& out, const char* tag, const std::string& value) {
-  out += tag;
-  out += value;
-  out += "\r\n";
-}
-
 std::string FileText(const CabrilloLog& log, int isCw, int claimedScore,
                      const std::string& hostVersion) {
   std::string t;
   t += "START-OF-LOG: 3.0\r\n";
-  AddLine(t, "CALLSIGN: ", log.m_callsign);
-  t += isCw ? "CONTEST: CQ-WW-CW\r\n" : "CONTEST: CQ-WW-SSB\r\n";
-  AddLine(t, "CATEGORY-OPERATOR: ", log.m_categoryOperator);
-  AddLine(t, "CATEGORY-ASSISTED: ", log.m_categoryAssisted);
-  AddLine(t, "CATEGORY-BAND: ", log.m_categoryBand);
-  AddLine(t, "CATEGORY-MODE: ", log.m_categoryMode);
-  AddLine(t, "CATEGORY-POWER: ", log.m_categoryPower);
-  AddLine(t, "CATEGORY-STATION: ", log.m_categoryStation);
-  AddLine(t, "CATEGORY-TRANSMITTER: ", log.m_categoryTransmitter);
-  AddLine(t, "CLAIMED-SCORE: ", std::to_string(claimedScore));
-  AddLine(t, "CLUB: ", log.m_club);
-  AddLine(t, "CREATED-BY: Qalo ", hostVersion);
-  AddLine(t, "LOCATION: ", log.m_location);
-  AddLine(t, "EMAIL: ", log.m_email);
-  AddLine(t, "NAME: ", log.m_name);
-  AddLine(t, "ADDRESS: ", log.m_address);
-  AddLine(t, "ADDRESS-CITY: ", log.m_addressCity);
-  AddLine(t, "ADDRESS-STATE-PROVINCE: ", log.m_addressStateProvince);
-  AddLine(t, "ADDRESS-POSTALCODE: ", log.m_addressPostalCode);
-  AddLine(t, "ADDRESS-COUNTRY: ", log.m_addressCountry);
-  AddLine(t, "OPERATORS: ", log.m_operators);
-  AddLine(t, "SOAPBOX: ", log.m_soapbox);
+  for (const CabrilloField& field : kCabrilloFields) {
+    if (!field.fileTag) continue;
+    t += field.fileTag;
+    switch (field.fileValue) {
+      case FileValue::kMember: t += log.*field.member; break;
+      case FileValue::kContestName: t += isCw ? "CQ-WW-CW" : "CQ-WW-SSB"; break;
+      case FileValue::kClaimedScore: t += std::to_string(claimedScore); break;
+      case FileValue::kCreator: t += hostVersion; break;
+    }
+    t += "\r\n";
+  }
   for (const std::string& line : log.m_qsoLines) t += line;
   t += "END-OF-LOG:\r\n";
   return t;
