@@ -24,6 +24,7 @@
 
 #define STATS_EXPORTS_NO_PROTOTYPES
 #include "plugin/exports.h"
+#include "tools/host/host_date.h"
 
 namespace {
 
@@ -60,12 +61,7 @@ void ExpectTrue(const std::string& what, bool condition) {
 
 // --- the host's side of the library -----------------------------------------
 
-// The host's date value: days since 1899-12-30, status 0 = valid; 16 bytes.
-struct HostDate {
-  double days;
-  std::int32_t status;
-  std::int32_t padding;
-};
+using host::HostDate;
 
 using ResetFn = int(__cdecl*)(STATS_RESET_PARAMS(HostDate));
 using AddFn = int(__cdecl*)(STATS_QSO_PARAMS(HostDate));

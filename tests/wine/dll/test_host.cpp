@@ -15,17 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "tools/host/export_names.h"
+#include "tools/host/host_date.h"
+
 namespace {
 
 // ---- the host's side of the boundary ------------------------------------
 
-// The host's date-time value: days since 1899-12-30 at 0, status at 8.
-struct HostDateTime {
-  double days;
-  int status;  // 0 valid, 1 invalid, 2 null
-  int padding;
-};
-static_assert(sizeof(HostDateTime) == 16, "the host passes 16-byte values");
+using HostDateTime = host::HostDate;
 
 using T = const char*;
 using D = HostDateTime*;
@@ -42,39 +39,6 @@ using SetNameFn = const char*(__cdecl*)(int);
 using ResultFn = const char*(__cdecl*)(int*);
 using SetupFn = void(__cdecl*)(void);
 using VersionFn = unsigned long(__cdecl*)(const char*);
-
-// The export directory as the host looks it up. The decorated names are those
-// of Stats.def, which the name check holds to the compiler's encoding.
-struct ExportRow {
-  int ordinal;
-  const char* name;
-  const char* entry;  // the plain name of the function it enters
-};
-const ExportRow kExports[] = {
-    {1, "?AddData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z", "AddData0"},
-    {2, "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z", "CheckCall0"},
-    {3, "?GetNumberOfSets@@YAHXZ", "GetNumberOfSets"},
-    {4, "?GetResult0@@YAPBDPAH@Z", "GetResult0"},
-    {5, "?GetSetName@@YAPBDH@Z", "GetSetName"},
-    {6, "?RemoveData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z",
-     "RemoveData0"},
-    {7, "?ResetStats0@@YAHPBDH0PAVCOleDateTime@ATL@@10000000000HHHNN000@Z", "ResetStats0"},
-    {8, "?SetupSet0@@YAXXZ", "SetupSet0"},
-    {9, "?StatsGetExchgCount0@@YAHPBD00@Z", "GetNumberOfSets"},
-    {10, "?StatsIsValidExchg0@@YAHPBD000HHH@Z", "IsValidExchg0"},
-    {11, "?setVersion@@YAKPBD@Z", "setVersion"},
-    {12, "AddData0", "AddData0"},
-    {13, "CheckCall0", "CheckCall0"},
-    {14, "GetExchgCount0", "GetNumberOfSets"},
-    {15, "GetNumberOfSets", "GetNumberOfSets"},
-    {16, "GetResult0", "GetResult0"},
-    {17, "GetSetName", "GetSetName"},
-    {18, "IsValidExchg0", "IsValidExchg0"},
-    {19, "RemoveData0", "RemoveData0"},
-    {20, "ResetStats0", "ResetStats0"},
-    {21, "SetupSet0", "SetupSet0"},
-    {22, "setVersion", "setVersion"},
-};
 
 struct Exports {
   QsoFn addData;
@@ -200,7 +164,7 @@ double At(int hour, int minute) { return kFirstDay + (hour * 60 + minute) / 1440
 // A value with garbage in its padding, as the host's stack would have it.
 HostDateTime Date(double days, int status = 0) {
   HostDateTime value;
-  std::memset(&value, 0xCC, sizeof value);
+  value.reserved = static_cast<std::int32_t>(0xCCCCCCCCu);
   value.days = days;
   value.status = status;
   return value;
@@ -353,7 +317,7 @@ DWORD WINAPI Watchdog(LPVOID) {
 
 bool ResolveExports(HMODULE module, Exports* dll) {
   bool all = true;
-  for (const ExportRow& row : kExports) {
+  for (const host::ExportName& row : host::kExportNames) {
     FARPROC byName = GetProcAddress(module, row.name);
     FARPROC byEntry = GetProcAddress(module, row.entry);
     FARPROC byOrdinal = GetProcAddress(module, MAKEINTRESOURCEA(row.ordinal));
