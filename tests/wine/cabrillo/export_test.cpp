@@ -24,6 +24,7 @@
 
 #define STATS_EXPORTS_NO_PROTOTYPES
 #include "plugin/exports.h"
+#include "support/checks.h"
 #include "tools/host/host_date.h"
 
 namespace {
@@ -41,15 +42,7 @@ void Fail(const std::string& what) {
   std::fflush(stdout);
 }
 
-std::string Shown(const std::string& s) {
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else out += c;
-  }
-  return out + "\"";
-}
+std::string Shown(const std::string& s) { return "\"" + wine_test::Visible(s) + "\""; }
 
 void ExpectEq(const std::string& what, const std::string& actual, const std::string& expected) {
   if (actual != expected) Fail(what + ": " + Shown(actual) + ", expected " + Shown(expected));

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tools/host/export_names.h"
+#include "support/checks.h"
 #include "tools/host/host_date.h"
 
 namespace {
@@ -56,34 +57,11 @@ struct Exports {
 
 // ---- reporting ------------------------------------------------------------
 
-int g_failures = 0;
-
-void Check(bool ok, const std::string& name, const std::string& detail = "") {
-  std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", name.c_str(), ok || detail.empty() ? "" : ": ",
-              ok ? "" : detail.c_str());
-  std::fflush(stdout);
-  if (!ok) ++g_failures;
-}
-
-void CheckInt(int got, int want, const std::string& name) {
-  Check(got == want, name, "got " + std::to_string(got) + ", want " + std::to_string(want));
-}
-
-// Shows control characters, so that a CR LF difference is visible.
-std::string Visible(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\t') out += "\\t";
-    else out += c;
-  }
-  return out;
-}
-
-void CheckText(const std::string& got, const std::string& want, const std::string& name) {
-  Check(got == want, name, "got \"" + Visible(got) + "\", want \"" + Visible(want) + "\"");
-}
+using wine_test::Check;
+using wine_test::CheckInt;
+using wine_test::CheckText;
+using wine_test::Visible;
+using wine_test::g_failures;
 
 // ---- the host folder ------------------------------------------------------
 
@@ -642,7 +620,7 @@ int main(int argc, char** argv) {
 
   Check(FreeLibrary(module) != 0, "FreeLibrary returns");
 
-  std::printf("%d failure(s)\n", g_failures);
+  std::printf("%d failure(s)\n", g_failures.load());
   if (g_failures == 0) RemoveHostFolder();
   return g_failures == 0 ? 0 : 1;
 }
