@@ -18,6 +18,7 @@
 #include "tools/host/export_names.h"
 #include "support/checks.h"
 #include "tools/host/host_date.h"
+#include "tools/host/host_folder.h"
 
 namespace {
 
@@ -69,26 +70,9 @@ std::string g_folder;  // ends with '\'
 
 std::string ReadWhole(const std::string& name, bool* exists = nullptr) {
   std::string content;
-  HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (exists) *exists = file != INVALID_HANDLE_VALUE;
-  if (file == INVALID_HANDLE_VALUE) return content;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-    content.append(buffer, got);
-  CloseHandle(file);
+  const bool read = host::ReadWholeFile(name, content);
+  if (exists) *exists = read;
   return content;
-}
-
-void WriteWhole(const std::string& name, const std::string& content) {
-  HANDLE file =
-      CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  if (file != INVALID_HANDLE_VALUE) {
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
-  }
 }
 
 const char kSettingsPath[] = "Plugins\\CQ-WW-CW-SSB.ini";
@@ -101,14 +85,7 @@ std::string Setting(const char* key) {
 }
 
 std::vector<std::string> FilesLike(const std::string& pattern) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((g_folder + pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do names.push_back(found.cFileName);
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
+  return host::FilesMatching(g_folder.substr(0, g_folder.size() - 1), pattern);
 }
 
 bool MakeHostFolder() {
@@ -370,8 +347,8 @@ void FirstReset(const Exports& dll) {
 
 // A host settings file among other ini files, and the contest mode CW.
 void SecondReset(const Exports& dll) {
-  WriteWhole("Another.ini", "[x]\r\nQalo=1.00\r\n");
-  WriteWhole("Qalo2.ini", "[Qalo]\r\nQalo=2.20\r\n");
+  host::WriteWholeFile("Another.ini", "[x]\r\nQalo=1.00\r\n");
+  host::WriteWholeFile("Qalo2.ini", "[Qalo]\r\nQalo=2.20\r\n");
   WritePrivateProfileStringA("Settings", "Mode", "1", (g_folder + kSettingsPath).c_str());
   CheckInt(CallReset(dll, 0), 1, "ResetStats0 (host 2.20, Mode 1)");
   CheckText(Setting("Start"), "0", "settings: Start alternates to 0");
