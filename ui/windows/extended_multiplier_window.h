@@ -13,7 +13,7 @@
 
 #include <string>
 
-#include "plugin/settings.h"
+#include "engine/settings.h"
 #include "ui/dialog.h"
 #include "ui/windows/continent_page_dialog.h"
 #include "ui/windows/continent_pages.h"

@@ -5,7 +5,7 @@
 #ifndef STATS_UI_WINDOWS_TOOL_WINDOW_POSITION_H_
 #define STATS_UI_WINDOWS_TOOL_WINDOW_POSITION_H_
 
-#include "plugin/settings.h"
+#include "engine/settings.h"
 
 struct ScreenPoint {
   int x, y;
