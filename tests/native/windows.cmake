@@ -1,0 +1,5 @@
+# What the tool windows draw and where they open, decided without Win32.
+stats_native_test(windows_drawing_test
+  windows/drawn_object_test.cpp
+  windows/info_button_picture_test.cpp)
+stats_native_test(windows_position_test windows/window_position_test.cpp)

@@ -1,0 +1,52 @@
+// The two zone windows, both on the background RGB(255,250,198):
+// - Zone_search (template 125): the forty CQ zones as discs, green while not
+//   worked on the current band, blue once worked. The owner recolours
+//   m_zoneButton[z - 1] with SetFaceColor and SetTextColor.
+// - CCont (template 114): one check box per zone, bound to m_zoneFlag; the
+//   owner writes the flags and then calls UpdateData(false) to show them.
+#ifndef STATS_UI_WINDOWS_ZONE_WINDOWS_H_
+#define STATS_UI_WINDOWS_ZONE_WINDOWS_H_
+
+#include <array>
+
+#include "ui/control_colours.h"
+#include "ui/windows/advanced_button.h"
+#include "ui/windows/tool_window.h"
+#include "ui/windows/zone_controls.h"
+
+class Zone_search : public ToolWindow {
+ public:
+  explicit Zone_search(ToolWindowContext& context);
+
+  const MessageMap<Dialog>& Messages() const override;
+
+  std::array<CAdvancedButton, kZoneCount> m_zoneButton;
+
+ protected:
+  void OnInitToolWindow() override;
+
+ private:
+  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
+
+  ControlColours m_colours;
+};
+
+class CCont : public ToolWindow {
+ public:
+  explicit CCont(ToolWindowContext& context);
+
+  const MessageMap<Dialog>& Messages() const override;
+
+  std::array<int, kZoneCount> m_zoneFlag{};  // zone z at z - 1; 1 = marked
+
+ protected:
+  void OnInitToolWindow() override;
+  void DoDataExchange(DataExchange& dx) override;
+
+ private:
+  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
+
+  ControlColours m_colours;
+};
+
+#endif  // STATS_UI_WINDOWS_ZONE_WINDOWS_H_
