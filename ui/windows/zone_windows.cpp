@@ -3,31 +3,27 @@
 #include "resources/resource_ids.h"
 #include "ui/windows/drawn_object.h"
 
-namespace {
+// --- ZoneToolWindow -----------------------------------------------------------
 
-// Text on RGB(255,240,198), backgrounds RGB(255,250,198).
-ControlColours ZoneWindowColours() {
-  return ControlColours(RGB(0, 0, 0), RGB(255, 240, 198), RGB(255, 250, 198));
-}
-
-}  // namespace
-
-// --- Zone_search --------------------------------------------------------------
-
-Zone_search::Zone_search(ToolWindowContext& context)
-    : ToolWindow(IDD_ZONE_SEARCH, {"zone_search_x", "zone_search_y", 99}, context),
-      m_colours(ZoneWindowColours()) {}
-
-const MessageMap<Dialog>& Zone_search::Messages() const {
+const MessageMap<Dialog>& ZoneToolWindow::Messages() const {
   static const MessageEntry<Dialog> entries[] = {
-      OnMessage<&Zone_search::OnControlColour>(kFirstControlColour, kLastControlColour),
+      OnMessage<&ZoneToolWindow::OnControlColour>(kFirstControlColour, kLastControlColour),
   };
   static const MessageMap<Dialog> map(entries, &ToolWindow::Messages());
   return map;
 }
 
-void Zone_search::OnInitToolWindow() {
+void ZoneToolWindow::OnInitToolWindow() {
   m_colours.CreateBrush();
+  OnInitZoneWindow();
+}
+
+// --- Zone_search --------------------------------------------------------------
+
+Zone_search::Zone_search(ToolWindowContext& context)
+    : ZoneToolWindow(IDD_ZONE_SEARCH, {"zone_search_x", "zone_search_y", 99}, context) {}
+
+void Zone_search::OnInitZoneWindow() {
   for (int zone = 1; zone <= kZoneCount; ++zone) {
     CAdvancedButton& button = m_zoneButton[zone - 1];
     button.Init(ZoneButtonId(zone), hwnd(), kZoneOpenFace, kZoneOpenText, kZoneDisabledText);
@@ -39,18 +35,7 @@ void Zone_search::OnInitToolWindow() {
 // --- CCont --------------------------------------------------------------------
 
 CCont::CCont(ToolWindowContext& context)
-    : ToolWindow(IDD_ZONE_FLAGS, {"cont_x", "cont_y", 49}, context),
-      m_colours(ZoneWindowColours()) {}
-
-const MessageMap<Dialog>& CCont::Messages() const {
-  static const MessageEntry<Dialog> entries[] = {
-      OnMessage<&CCont::OnControlColour>(kFirstControlColour, kLastControlColour),
-  };
-  static const MessageMap<Dialog> map(entries, &ToolWindow::Messages());
-  return map;
-}
-
-void CCont::OnInitToolWindow() { m_colours.CreateBrush(); }
+    : ZoneToolWindow(IDD_ZONE_FLAGS, {"cont_x", "cont_y", 49}, context) {}
 
 void CCont::DoDataExchange(DataExchange& dx) {
   for (int zone = 1; zone <= kZoneCount; ++zone) dx.Check(ZoneFlagId(zone), m_zoneFlag[zone - 1]);

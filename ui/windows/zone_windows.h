@@ -14,39 +14,43 @@
 #include "ui/windows/tool_window.h"
 #include "ui/windows/zone_controls.h"
 
-class Zone_search : public ToolWindow {
+// The colours both zone windows give themselves and their controls: black
+// text on RGB(255,240,198), background RGB(255,250,198).
+class ZoneToolWindow : public ToolWindow {
  public:
-  explicit Zone_search(ToolWindowContext& context);
+  using ToolWindow::ToolWindow;
 
   const MessageMap<Dialog>& Messages() const override;
+
+ protected:
+  // Creates the background brush, then OnInitZoneWindow.
+  void OnInitToolWindow() override;
+  virtual void OnInitZoneWindow() {}
+
+ private:
+  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
+
+  ControlColours m_colours{RGB(0, 0, 0), RGB(255, 240, 198), RGB(255, 250, 198)};
+};
+
+class Zone_search : public ZoneToolWindow {
+ public:
+  explicit Zone_search(ToolWindowContext& context);
 
   std::array<CAdvancedButton, kZoneCount> m_zoneButton;
 
  protected:
-  void OnInitToolWindow() override;
-
- private:
-  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
-
-  ControlColours m_colours;
+  void OnInitZoneWindow() override;
 };
 
-class CCont : public ToolWindow {
+class CCont : public ZoneToolWindow {
  public:
   explicit CCont(ToolWindowContext& context);
-
-  const MessageMap<Dialog>& Messages() const override;
 
   std::array<int, kZoneCount> m_zoneFlag{};  // zone z at z - 1; 1 = marked
 
  protected:
-  void OnInitToolWindow() override;
   void DoDataExchange(DataExchange& dx) override;
-
- private:
-  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
-
-  ControlColours m_colours;
 };
 
 #endif  // STATS_UI_WINDOWS_ZONE_WINDOWS_H_

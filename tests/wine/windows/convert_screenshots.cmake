@@ -1,0 +1,15 @@
+# Turns the tool windows' BMP screenshots (FROM) into PNG files (TO) for a
+# person to look at.
+file(GLOB shots "${FROM}/*.bmp")
+if(NOT shots)
+  message(FATAL_ERROR "no screenshots in ${FROM}")
+endif()
+file(MAKE_DIRECTORY "${TO}")
+foreach(shot IN LISTS shots)
+  get_filename_component(name "${shot}" NAME_WE)
+  execute_process(COMMAND "${CONVERT}" "${shot}" "${TO}/${name}.png" RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "could not convert ${shot}")
+  endif()
+  message(STATUS "${TO}/${name}.png")
+endforeach()
