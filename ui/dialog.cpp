@@ -156,6 +156,7 @@ Dialog::~Dialog() {
     HWND window = m_hwnd;
     m_hwnd = nullptr;
     SetWindowLongPtrA(window, DWLP_USER, 0);
+    UnregisterModelessDialog(window);
     DestroyWindow(window);
   }
 }

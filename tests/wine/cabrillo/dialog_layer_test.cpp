@@ -14,6 +14,7 @@
 #include "ui/gdi.h"
 #include "ui/message_loop.h"
 #include "ui/subclassed_control.h"
+#include "ui/tab_control.h"
 
 namespace {
 
@@ -219,6 +220,26 @@ int main() {
   PumpWaitingMessages();
   Expect(keys.m_cancels == 1 && keys.hwnd() == nullptr,
          "Escape in a modeless dialog cancels it through the message loop");
+
+  // A tab control from a template (its class registered by the layer), with a
+  // child dialog as its page.
+  Dialog tabs(201);
+  Expect(tabs.Create(nullptr), "a dialog with a tab control is created");
+  TabControl tab(tabs.Item(310));
+  Expect(tab.Add("EU") == 0 && tab.Add("AF") == 1 && tab.Count() == 2, "tabs are added in order");
+  tab.Select(1);
+  Expect(tab.Selection() == 1, "a tab is selected");
+  Dialog page(202);
+  Expect(page.Create(tabs.hwnd()) && GetParent(page.hwnd()) == tabs.hwnd(),
+         "a child dialog is created inside its parent");
+  tab.PlacePage(page.hwnd());
+  RECT pageRect, tabRect;
+  GetWindowRect(page.hwnd(), &pageRect);
+  GetWindowRect(tab.hwnd(), &tabRect);
+  Expect(pageRect.left > tabRect.left && pageRect.top > tabRect.top &&
+             pageRect.right < tabRect.right && pageRect.bottom < tabRect.bottom,
+         "the page lies inside the tab's display area");
+  Expect(page.Item(320) != nullptr, "the page has its own controls");
 
   // The guard puts back the pen it replaced; the owner deletes its pen.
   HDC screen = GetDC(nullptr);

@@ -282,6 +282,15 @@ void CheckMultiplier() {
   window.Close();
   Expect(!IsWindow(w) && window.hwnd() == nullptr, "the multiplier window closes");
   CheckReopening<Multiplier>(settings, "the multiplier window", source);
+
+  // A corner saved on a monitor that is gone opens where it can be reached.
+  settings.values["dxcc_x"] = "-5000";
+  settings.values["dxcc_y"] = "300";
+  Multiplier lost(settings.context, source);
+  lost.Open(true);
+  const RECT at = WindowRect(lost.hwnd());
+  Expect(at.left == 10 && at.top == 400, "a corner on no monitor opens at (10, 400)");
+  lost.Close();
 }
 
 // --- drawn shapes in a memory bitmap ------------------------------------------
