@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, on a Debian machine, whatever the build and the tests need and is
 # missing: the native toolchain with GoogleTest, mingw-w64 for 32-bit Windows,
-# wine with both its 64-bit and 32-bit parts, Xvfb, ImageMagick (screenshots), clang (for the name-decoration check) and
+# wine with both its 64-bit and 32-bit parts, Xvfb, clang (for the name-decoration check) and
 # hamradio-files (country file and contest call list).
 # Where the kernel runs no 32-bit code (some virtual machines), 32-bit Linux
 # programs, and so the 32-bit half of wine, run under qemu-i386 instead: it is
@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 for p in cmake ninja-build gcc g++ libgtest-dev clang g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-         wine wine64 wine32:i386 xvfb xauth imagemagick hamradio-files; do
+         wine wine64 wine32:i386 xvfb xauth hamradio-files; do
   have_pkg "$p" || need+=("$p")
 done
 

@@ -2,4 +2,4 @@
 stats_native_test(windows_drawing_test
   windows/drawn_object_test.cpp
   windows/info_button_picture_test.cpp)
-stats_native_test(windows_position_test windows/window_position_test.cpp)
+stats_native_test(windows_tool_window_position_test windows/tool_window_position_test.cpp)

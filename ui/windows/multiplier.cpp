@@ -12,8 +12,9 @@ void CCqWwInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
                   data);
 }
 
-Multiplier::Multiplier(ToolWindowContext& context, InfoButtonSource source)
-    : ToolWindow(IDD_MULTIPLIER, {"dxcc_x", "dxcc_y", 99}, context),
+Multiplier::Multiplier(Settings& settings, LastWindowPosition& last, bool onTop,
+                       InfoButtonSource source)
+    : ToolWindow(IDD_MULTIPLIER, {"dxcc_x", "dxcc_y"}, settings, last, onTop),
       m_infoButton(std::move(source)) {}
 
 void Multiplier::RepaintInfoButton() {

@@ -29,7 +29,7 @@ class CCqWwInfoButton : public SubclassedControl {
 
 class Multiplier : public ToolWindow {
  public:
-  Multiplier(ToolWindowContext& context, InfoButtonSource source);
+  Multiplier(Settings& settings, LastWindowPosition& last, bool onTop, InfoButtonSource source);
 
   // Asks the info button to paint again from its source, without erasing.
   void RepaintInfoButton();

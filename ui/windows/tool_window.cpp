@@ -1,24 +1,6 @@
 #include "ui/windows/tool_window.h"
 
-#include <vector>
-
 #include "resources/resource_ids.h"
-
-namespace {
-
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM list) {
-  reinterpret_cast<std::vector<Rect>*>(list)->push_back(
-      {area->left, area->top, area->right, area->bottom});
-  return TRUE;
-}
-
-std::vector<Rect> Monitors() {
-  std::vector<Rect> monitors;
-  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-  return monitors;
-}
-
-}  // namespace
 
 bool ToolWindow::Open(bool show) {
   if (!Create(nullptr)) return false;
@@ -47,10 +29,12 @@ const MessageMap<Dialog>& ToolWindow::Messages() const {
 BOOL ToolWindow::OnInitDialog() {
   Dialog::OnInitDialog();
 
-  const ScreenPoint corner = LoadWindowPosition(m_context, m_keys, Monitors());
+  const ScreenPoint saved = LoadToolWindowPosition(m_settings, m_keys, m_last);
+  const ScreenPoint corner = OpeningPosition(
+      saved, MonitorFromPoint(POINT{saved.x, saved.y}, MONITOR_DEFAULTTONULL) != nullptr);
   SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  if (m_context.m_toolWindowsOnTop == 1) {
+  if (m_onTop) {
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 
@@ -70,7 +54,7 @@ BOOL ToolWindow::OnInitDialog() {
 // left to the platform.
 Answer ToolWindow::OnSetCursor(WPARAM, LPARAM) {
   RECT r;
-  if (GetWindowRect(hwnd(), &r)) SavePositionIfMoved(m_context, m_keys, r.left, r.top);
+  if (GetWindowRect(hwnd(), &r)) SaveToolWindowPosition(m_settings, m_keys, m_last, {r.left, r.top});
   return std::nullopt;
 }
 

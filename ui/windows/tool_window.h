@@ -1,5 +1,6 @@
 // What every tool window does alike: it opens at the position saved under its
-// own two keys (see window_position.h), topmost when the context says so,
+// own two keys (tool_window_position.h; a corner on no monitor opens at
+// (10, 400)), topmost when its owner asks for it,
 // with the plug-in's icon, and without a working Close in its title bar or
 // system menu; it saves its position whenever the mouse passes over it. It is
 // closed only by its owner (Close); Enter and Escape do not end it.
@@ -12,14 +13,18 @@
 
 #include <string>
 
+#include "plugin/settings.h"
 #include "ui/dialog.h"
-#include "ui/windows/tool_window_context.h"
-#include "ui/windows/window_position.h"
+#include "ui/windows/tool_window_position.h"
 
 class ToolWindow : public Dialog {
  public:
-  ToolWindow(int templateId, const WindowPositionKeys& keys, ToolWindowContext& context)
-      : Dialog(templateId), m_keys(keys), m_context(context) {}
+  // `settings` holds the window's position keys; `last` is the pair shared
+  // by all tool windows and the control window; `onTop` makes the window
+  // topmost when it opens.
+  ToolWindow(int templateId, const PositionKeys& keys, Settings& settings,
+             LastWindowPosition& last, bool onTop)
+      : Dialog(templateId), m_keys(keys), m_settings(settings), m_last(last), m_onTop(onTop) {}
 
   // Creates the window modeless with no parent, shown or not; false when it
   // could not be created.
@@ -43,15 +48,15 @@ class ToolWindow : public Dialog {
   void OnOK() override {}
   void OnCancel() override {}
 
-  ToolWindowContext& context() { return m_context; }
-
  private:
   Answer OnSetCursor(WPARAM, LPARAM);
   Answer OnClose(WPARAM, LPARAM);
   Answer OnSysCommand(WPARAM command, LPARAM);
 
-  WindowPositionKeys m_keys;
-  ToolWindowContext& m_context;
+  const PositionKeys m_keys;
+  Settings& m_settings;
+  LastWindowPosition& m_last;
+  const bool m_onTop;
 };
 
 #endif  // STATS_UI_WINDOWS_TOOL_WINDOW_H_

@@ -20,8 +20,8 @@ void ZoneToolWindow::OnInitToolWindow() {
 
 // --- Zone_search --------------------------------------------------------------
 
-Zone_search::Zone_search(ToolWindowContext& context)
-    : ZoneToolWindow(IDD_ZONE_SEARCH, {"zone_search_x", "zone_search_y", 99}, context) {}
+Zone_search::Zone_search(Settings& settings, LastWindowPosition& last, bool onTop)
+    : ZoneToolWindow(IDD_ZONE_SEARCH, {"zone_search_x", "zone_search_y"}, settings, last, onTop) {}
 
 void Zone_search::OnInitZoneWindow() {
   for (int zone = 1; zone <= kZoneCount; ++zone) {
@@ -34,8 +34,8 @@ void Zone_search::OnInitZoneWindow() {
 
 // --- CCont --------------------------------------------------------------------
 
-CCont::CCont(ToolWindowContext& context)
-    : ZoneToolWindow(IDD_ZONE_FLAGS, {"cont_x", "cont_y", 49}, context) {}
+CCont::CCont(Settings& settings, LastWindowPosition& last, bool onTop)
+    : ZoneToolWindow(IDD_ZONE_FLAGS, {"cont_x", "cont_y"}, settings, last, onTop) {}
 
 void CCont::DoDataExchange(DataExchange& dx) {
   for (int zone = 1; zone <= kZoneCount; ++zone) dx.Check(ZoneFlagId(zone), m_zoneFlag[zone - 1]);

@@ -35,7 +35,7 @@ class ZoneToolWindow : public ToolWindow {
 
 class Zone_search : public ZoneToolWindow {
  public:
-  explicit Zone_search(ToolWindowContext& context);
+  Zone_search(Settings& settings, LastWindowPosition& last, bool onTop);
 
   std::array<CAdvancedButton, kZoneCount> m_zoneButton;
 
@@ -45,7 +45,7 @@ class Zone_search : public ZoneToolWindow {
 
 class CCont : public ZoneToolWindow {
  public:
-  explicit CCont(ToolWindowContext& context);
+  CCont(Settings& settings, LastWindowPosition& last, bool onTop);
 
   std::array<int, kZoneCount> m_zoneFlag{};  // zone z at z - 1; 1 = marked
 

@@ -3,8 +3,8 @@
 // zone window's drawn buttons and their colours, the zone flag window's check
 // boxes, and what all of them share (position, topmost, icon, Close). Pixels
 // are read back from the windows on screen, and the drawn shapes from a memory
-// bitmap. With a folder argument it writes a screenshot of each window there.
-// Exits non-zero when a check failed.
+// bitmap. It writes a screenshot of each window as a PNG file under
+// screenshots/ of the working folder. Exits non-zero when a check failed.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,7 +12,10 @@
 #include <memory>
 #include <string>
 
+#include "plugin/settings.h"
 #include "resources/resource_ids.h"
+#include "support/expect.h"
+#include "support/screenshot.h"
 #include "ui/message_loop.h"
 #include "ui/windows/drawn_object.h"
 #include "ui/windows/gdi_canvas.h"
@@ -20,13 +23,6 @@
 #include "ui/windows/zone_windows.h"
 
 namespace {
-
-int g_failures = 0;
-
-void Expect(bool ok, const std::string& what) {
-  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
-  if (!ok) ++g_failures;
-}
 
 std::string Hex(COLORREF c) {
   char text[16];
@@ -40,19 +36,18 @@ void ExpectColour(COLORREF got, COLORREF want, const std::string& what) {
 
 // --- the plug-in's side, as the tests need it --------------------------------
 
-struct Settings {
+// The plug-in's settings, in memory; the shared last position and the
+// topmost option as the plug-in holds them.
+struct ToolSettings : Settings {
   std::map<std::string, std::string> values;
-  ToolWindowContext context;
+  LastWindowPosition last;
+  bool onTop = false;
 
-  Settings() {
-    context.readSetting = [this](const std::string& key) {
-      const auto it = values.find(key);
-      return it == values.end() ? std::string() : it->second;
-    };
-    context.writeSetting = [this](const std::string& key, const std::string& value) {
-      values[key] = value;
-    };
+  std::string Read(const std::string& key) override {
+    const auto it = values.find(key);
+    return it == values.end() ? std::string() : it->second;
   }
+  void Write(const std::string& key, const std::string& value) override { values[key] = value; }
 };
 
 void Settle() {
@@ -125,49 +120,24 @@ std::string Text(HWND window) {
 
 // --- screenshots --------------------------------------------------------------
 
-std::string g_shots;
-
 void Screenshot(HWND window, const std::string& name) {
-  if (g_shots.empty()) return;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Settle();
-  const RECT r = WindowRect(window);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = (w * 3 + 3) & ~3;
-  BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-  file.bfSize = file.bfOffBits + stride * h;
-  const std::string path = g_shots + "\\" + name + ".bmp";
-  if (FILE* out = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-    std::fwrite(bits, stride * h, 1, out);
-    std::fclose(out);
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  CreateDirectoryA("screenshots", nullptr);
+  Expect(screenshot::WriteWindowPng(window, "screenshots/" + name + ".png"),
+         "screenshot " + name + " written");
 }
 
 // --- what every tool window shares ---------------------------------------------
 
-void CheckShared(ToolWindow& window, Settings& settings, const char* name, const char* xKey,
+void CheckShared(ToolWindow& window, ToolSettings& settings, const char* name, const char* xKey,
                  const char* yKey) {
   HWND w = window.hwnd();
   const RECT r = WindowRect(w);
   Expect(r.left == 10 && r.top == 400,
          std::string(name) + " opens at (10, 400) without saved keys, got (" +
              std::to_string(r.left) + ", " + std::to_string(r.top) + ")");
-  Expect(settings.context.m_lastWindowX == 10 && settings.context.m_lastWindowY == 400,
+  Expect(settings.last.x == 10 && settings.last.y == 400,
          std::string(name) + " records (10, 400) as the last position");
   Expect(SendMessageA(w, WM_GETICON, ICON_BIG, 0) != 0, std::string(name) + " has the big icon");
   const UINT close = GetMenuState(GetSystemMenu(w, FALSE), SC_CLOSE, MF_BYCOMMAND);
@@ -193,10 +163,9 @@ void CheckShared(ToolWindow& window, Settings& settings, const char* name, const
 }
 
 template <class Window, class... Args>
-void CheckReopening(Settings& settings, const char* name, Args&&... args) {
+void CheckReopening(ToolSettings& settings, const char* name, Args&&... args) {
   // Reopened where it was saved, topmost now that the option is on.
-  settings.context.m_toolWindowsOnTop = 1;
-  Window again(settings.context, std::forward<Args>(args)...);
+  Window again(settings, settings.last, true, std::forward<Args>(args)...);
   Expect(again.Open(true), std::string(name) + " opens again");
   const RECT r = WindowRect(again.hwnd());
   Expect(r.left == 222 && r.top == 333, std::string(name) + " reopens at its saved corner");
@@ -204,7 +173,6 @@ void CheckReopening(Settings& settings, const char* name, Args&&... args) {
          std::string(name) + " opens topmost with the option on");
   again.Close();
   Expect(again.hwnd() == nullptr, std::string(name) + " closes on its owner's request");
-  settings.context.m_toolWindowsOnTop = 0;
 }
 
 // --- the multiplier window -------------------------------------------------------
@@ -212,10 +180,10 @@ void CheckReopening(Settings& settings, const char* name, Args&&... args) {
 InfoButtonData g_info;
 
 void CheckMultiplier() {
-  Settings settings;
+  ToolSettings settings;
   g_info = InfoButtonData();
   auto source = [] { return g_info; };
-  Multiplier window(settings.context, source);
+  Multiplier window(settings, settings.last, false, source);
   Expect(window.Open(false), "the multiplier window opens");
   HWND w = window.hwnd();
   Expect(!IsWindowVisible(w), "the multiplier window stays hidden until shown");
@@ -286,7 +254,7 @@ void CheckMultiplier() {
   // A corner saved on a monitor that is gone opens where it can be reached.
   settings.values["dxcc_x"] = "-5000";
   settings.values["dxcc_y"] = "300";
-  Multiplier lost(settings.context, source);
+  Multiplier lost(settings, settings.last, false, source);
   lost.Open(true);
   const RECT at = WindowRect(lost.hwnd());
   Expect(at.left == 10 && at.top == 400, "a corner on no monitor opens at (10, 400)");
@@ -362,8 +330,8 @@ void CheckDrawnShapes() {
 // --- the zone windows --------------------------------------------------------------
 
 void CheckZoneWindows() {
-  Settings settings;
-  Zone_search zones(settings.context);
+  ToolSettings settings;
+  Zone_search zones(settings, settings.last, false);
   Expect(zones.Open(true), "the zone window opens");
   HWND w = zones.hwnd();
   Expect(Text(w) == "Zone", "the zone window's title is \"Zone\"");
@@ -434,7 +402,7 @@ void CheckZoneWindows() {
   EnableWindow(h40, TRUE);
 
   // The flag window beside it, ticked for the same zones.
-  CCont flags(settings.context);
+  CCont flags(settings, settings.last, false);
   Expect(flags.Open(false), "the zone flag window opens");
   HWND f = flags.hwnd();
   Expect(!IsWindowVisible(f), "the zone flag window opens hidden");
@@ -471,14 +439,9 @@ void CheckZoneWindows() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc > 1) {
-    g_shots = argv[1];
-    CreateDirectoryA(g_shots.c_str(), nullptr);
-  }
+int main() {
   CheckDrawnShapes();
   CheckMultiplier();
   CheckZoneWindows();
-  std::printf("%d failed checks\n", g_failures);
-  return g_failures == 0 ? 0 : 1;
+  return CheckResult();
 }
