@@ -1,6 +1,11 @@
 // CAdvancedButton: a push button of a dialog template that paints itself as a
 // raised rectangle or (m_shape 1) a disc, in face and caption colours that
 // its owner sets at run time. It clicks like any push button.
+//
+// Threads: the colour setters repaint before they return. Called from a thread
+// other than the window's, they wait for the window's thread to paint, so
+// such a caller must hold no lock that the window thread may be waiting for
+// (the plug-in's state lock, which the info button's paint takes).
 #ifndef STATS_UI_WINDOWS_ADVANCED_BUTTON_H_
 #define STATS_UI_WINDOWS_ADVANCED_BUTTON_H_
 

@@ -5,6 +5,8 @@
 // The owner supplies the data as a function that copies it from the plug-in's
 // state under the plug-in's lock (TakeInfoButtonData); the button calls it at
 // every paint. After changing the data the owner calls RepaintInfoButton.
+// Because the paint waits for that lock, no thread may hold it while it waits
+// for the window thread (a sent message, a synchronous repaint).
 #ifndef STATS_UI_WINDOWS_MULTIPLIER_H_
 #define STATS_UI_WINDOWS_MULTIPLIER_H_
 
