@@ -46,4 +46,16 @@
 // dialog is filled with when it opens), keyed by the dialog's template id.
 #define RT_DIALOG_INIT 240
 
+// Extended multiplier window: the frame, its tab control, and the continent
+// pages in tab order. The pages' check boxes are numbered in the templates
+// themselves; their table is ui/windows/continent_pages.cpp.
+#define IDD_MULTIPLIER_MULT 116
+#define IDC_MULTIPLIER_MULT_TABS 1025
+#define IDD_WAE_ALL 117
+#define IDD_AF_DXCC 118
+#define IDD_AS_DXCC 119
+#define IDD_NA_DXCC 120
+#define IDD_SA_DXCC 121
+#define IDD_OC_DXCC 122
+
 #endif  // STATS_RESOURCES_RESOURCE_IDS_H_
