@@ -14,6 +14,8 @@ int TabControl::Count() const { return static_cast<int>(SendMessageA(m_tab, TCM_
 
 int TabControl::Selection() const { return static_cast<int>(SendMessageA(m_tab, TCM_GETCURSEL, 0, 0)); }
 
+int TabControl::Focus() const { return static_cast<int>(SendMessageA(m_tab, TCM_GETCURFOCUS, 0, 0)); }
+
 void TabControl::Select(int index) { SendMessageA(m_tab, TCM_SETCURSEL, index, 0); }
 
 void TabControl::PlacePage(HWND page) const {

@@ -18,6 +18,9 @@ class TabControl {
   int Count() const;
   // The selected tab, or -1.
   int Selection() const;
+  // The tab with the keyboard focus, or -1; with button-style tabs it may
+  // differ from the selected one.
+  int Focus() const;
   // Selects a tab (without the change notifications a click sends).
   void Select(int index);
 

@@ -12,10 +12,11 @@
 #include "ui/control_colours.h"
 #include "ui/windows/advanced_button.h"
 #include "ui/windows/tool_window.h"
+#include "ui/windows/tool_window_colours.h"
 #include "ui/windows/zone_controls.h"
 
-// The colours both zone windows give themselves and their controls: black
-// text on RGB(255,240,198), background RGB(255,250,198).
+// The colours both zone windows give themselves and their controls: the tool
+// windows' text and background, the text itself on RGB(255,240,198).
 class ZoneToolWindow : public ToolWindow {
  public:
   using ToolWindow::ToolWindow;
@@ -30,7 +31,7 @@ class ZoneToolWindow : public ToolWindow {
  private:
   Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
 
-  ControlColours m_colours{RGB(0, 0, 0), RGB(255, 240, 198), RGB(255, 250, 198)};
+  ControlColours m_colours{kToolWindowText, RGB(255, 240, 198), kToolWindowBackground};
 };
 
 class Zone_search : public ZoneToolWindow {
