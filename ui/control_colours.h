@@ -3,8 +3,9 @@
 // sets the DC's text and text background colours and answers with the
 // dialog's own background brush.
 //
-//   OnMessage<&Zones::OnControlColour>(kFirstControlColour, kLastControlColour)
-//   Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
+// A class with a ControlColours member lists it in its message table:
+//
+//   OnControlColours<&Zones::m_colours>()
 #ifndef STATS_UI_CONTROL_COLOURS_H_
 #define STATS_UI_CONTROL_COLOURS_H_
 
@@ -38,5 +39,17 @@ class ControlColours {
   COLORREF m_text, m_textBackground, m_background;
   Brush m_brush;
 };
+
+// The table entry that answers every control-colour request from the
+// ControlColours member `Colours` of the class that lists it.
+template <auto Colours, class Target = typename message_map_detail::ClassOf<
+                            decltype(Colours)>::type::MapTarget>
+MessageEntry<Target> OnControlColours() {
+  using Class = typename message_map_detail::ClassOf<decltype(Colours)>::type;
+  return {MessageEntry<Target>::kMessage, kFirstControlColour, kLastControlColour, 0, 0,
+          [](Target& target, const MessageArgs& args) -> Answer {
+            return (static_cast<Class&>(target).*Colours).Reply(args.wParam);
+          }};
+}
 
 #endif  // STATS_UI_CONTROL_COLOURS_H_

@@ -2,8 +2,8 @@
 // table instead of a switch, and one router walks the table.
 //
 // A class declares its table with entries made by OnMessage, OnCommand and
-// OnNotify, chains it to its base class's table, and returns it from its
-// virtual Messages():
+// OnNotify (and OnControlColours, control_colours.h), chains it to its base
+// class's table, and returns it from its virtual Messages():
 //
 //   const MessageMap<Dialog>& Messages() const override {
 //     static const MessageEntry<Dialog> entries[] = {
@@ -106,6 +106,11 @@ template <class>
 struct ClassOf;
 template <class C, class R, class... A>
 struct ClassOf<R (C::*)(A...)> {
+  using type = C;
+};
+// A data member (control_colours.h lists one in a table).
+template <class C, class M>
+struct ClassOf<M C::*> {
   using type = C;
 };
 

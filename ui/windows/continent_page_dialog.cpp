@@ -15,7 +15,7 @@ ContinentPageDialog::~ContinentPageDialog() {
 
 const MessageMap<Dialog>& ContinentPageDialog::Messages() const {
   static const MessageEntry<Dialog> entries[] = {
-      OnMessage<&ContinentPageDialog::OnControlColour>(kFirstControlColour, kLastControlColour),
+      OnControlColours<&ContinentPageDialog::m_colours>(),
   };
   static const MessageMap<Dialog> map(entries, &Dialog::Messages());
   return map;

@@ -36,8 +36,6 @@ class ContinentPageDialog : public Dialog {
   void OnCancel() override {}
 
  private:
-  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
-
   int m_pageIndex;
   ControlColours m_colours;
 };

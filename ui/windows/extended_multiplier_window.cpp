@@ -54,7 +54,7 @@ const MessageMap<Dialog>& Multiplier_Mult::Messages() const {
       OnMessage<&Multiplier_Mult::OnShowWindow>(WM_SHOWWINDOW),
       OnMessage<&Multiplier_Mult::OnPaint>(WM_PAINT),
       OnMessage<&Multiplier_Mult::OnQueryDragIcon>(WM_QUERYDRAGICON),
-      OnMessage<&Multiplier_Mult::OnControlColour>(kFirstControlColour, kLastControlColour),
+      OnControlColours<&Multiplier_Mult::m_colours>(),
   };
   static const MessageMap<Dialog> map(entries, &ToolWindow::Messages());
   return map;

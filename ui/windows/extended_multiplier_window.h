@@ -43,7 +43,6 @@ class Multiplier_Mult : public ToolWindow {
   Answer OnShowWindow(WPARAM shown, LPARAM);
   Answer OnPaint(WPARAM, LPARAM);
   Answer OnQueryDragIcon(WPARAM, LPARAM);
-  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
 
   // Constructed in this order, shown in tab order.
   NA_DXCC m_northAmerica;

@@ -7,7 +7,7 @@
 
 const MessageMap<Dialog>& ZoneToolWindow::Messages() const {
   static const MessageEntry<Dialog> entries[] = {
-      OnMessage<&ZoneToolWindow::OnControlColour>(kFirstControlColour, kLastControlColour),
+      OnControlColours<&ZoneToolWindow::m_colours>(),
   };
   static const MessageMap<Dialog> map(entries, &ToolWindow::Messages());
   return map;

@@ -29,8 +29,6 @@ class ZoneToolWindow : public ToolWindow {
   virtual void OnInitZoneWindow() {}
 
  private:
-  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
-
   ControlColours m_colours{kToolWindowText, RGB(255, 240, 198), kToolWindowBackground};
 };
 

@@ -76,7 +76,7 @@ class TestDialog : public Dialog {
     static const MessageEntry<Dialog> entries[] = {
         OnMessage<&TestDialog::OnAskResult>(kAskResult),
         OnMessage<&TestDialog::OnAskDefault>(kAskDefault),
-        OnMessage<&TestDialog::OnControlColour>(kFirstControlColour, kLastControlColour),
+        OnControlColours<&TestDialog::m_colours>(),
         OnCommand<&TestDialog::OnDrawnClicked>(303),
     };
     static const MessageMap<Dialog> map(entries, &Dialog::Messages());
@@ -86,7 +86,6 @@ class TestDialog : public Dialog {
  protected:
   Answer OnAskResult(WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam * 2); }
   Answer OnAskDefault(WPARAM, LPARAM) { return std::nullopt; }
-  Answer OnControlColour(WPARAM dc, LPARAM) { return m_colours.Reply(dc); }
   void OnDrawnClicked() { ++m_clicks; }
   void OnCancel() override {
     ++m_cancels;
