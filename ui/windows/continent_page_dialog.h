@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "ui/control_colours.h"
 #include "ui/dialog.h"
 #include "ui/windows/continent_pages.h"
 
@@ -25,18 +26,18 @@ class ContinentPageDialog : public Dialog {
 
   std::vector<int> m_boxState;
 
+  const MessageMap<Dialog>& Messages() const override;
+
  protected:
   BOOL OnInitDialog() override;
-  HBRUSH OnCtlColor(UINT message, HDC dc, HWND control) override;
   void DoDataExchange(DataExchange& dx) override;
   // Enter and Escape inside a page would end it: the page stays.
   void OnOK() override {}
   void OnCancel() override {}
-  void OnFinalMessage() override;
 
  private:
   int m_pageIndex;
-  HBRUSH m_brush = nullptr;
+  ControlColours m_colours;
 };
 
 // The pages by the names the window knows them by: one class, six pages.

@@ -1,36 +1,26 @@
 // Multiplier_Mult, the extended multiplier window: a tab control with one
 // page of DXCC entity check boxes per continent. Whoever owns it creates it,
 // retitles it, writes the pages' box states and closes it; the window itself
-// keeps its layout, pages, colours and saved position.
-//
-// Lifetime: the owner keeps the object; the window lives from Create until
-// Close (or the object's end). Enter, Escape and the title bar's Close do not
-// end it: the owner decides when it goes.
+// keeps its layout, pages, colours and, as every tool window, its position.
 #ifndef STATS_UI_WINDOWS_EXTENDED_MULTIPLIER_WINDOW_H_
 #define STATS_UI_WINDOWS_EXTENDED_MULTIPLIER_WINDOW_H_
 
 #include <windows.h>
 
-#include <string>
-
-#include "engine/settings.h"
-#include "ui/dialog.h"
+#include "ui/control_colours.h"
+#include "ui/tab_control.h"
 #include "ui/windows/continent_page_dialog.h"
 #include "ui/windows/continent_pages.h"
-#include "ui/windows/tool_window_position.h"
+#include "ui/windows/tool_window.h"
 
-class Multiplier_Mult : public Dialog {
+class Multiplier_Mult : public ToolWindow {
  public:
-  // `settings` holds the window's position keys; `last` is the pair shared
-  // by all tool windows; `onTop` makes the window topmost when it opens.
   Multiplier_Mult(Settings& settings, LastWindowPosition& last, bool onTop);
   ~Multiplier_Mult() override;
 
   // Creates the window without a parent and shows it on the European page
   // (an existing window is only shown); false when it could not be created.
   bool CreateAndShow();
-
-  void SetTitle(const std::string& title);
 
   // Writes every page's m_boxState and shows them, page by page in tab order.
   void SetBoxStates(const PageBoxStates& states);
@@ -43,20 +33,16 @@ class Multiplier_Mult : public Dialog {
   // outside the pages changes nothing.
   void SelectPage(int index);
 
-  // The close request: the window is destroyed, the object stays.
-  void Close();
+  const MessageMap<Dialog>& Messages() const override;
 
  protected:
-  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  BOOL OnInitDialog() override;
-  HBRUSH OnCtlColor(UINT message, HDC dc, HWND control) override;
-  void OnOK() override {}
-  void OnCancel() override {}
-  void OnFinalMessage() override;
+  void OnInitToolWindow() override;
 
  private:
-  void SavePosition();
-  bool PaintMinimised();
+  LRESULT OnTabChange(NMHDR&);
+  Answer OnShowWindow(WPARAM shown, LPARAM);
+  Answer OnPaint(WPARAM, LPARAM);
+  Answer OnQueryDragIcon(WPARAM, LPARAM);
 
   // Constructed in this order, shown in tab order.
   NA_DXCC m_northAmerica;
@@ -67,13 +53,10 @@ class Multiplier_Mult : public Dialog {
   WAE_ALL m_europe;
   ContinentPageDialog* const m_pages[kContinentPageCount];
 
-  Settings& m_settings;
-  LastWindowPosition& m_last;
-  const bool m_onTop;
   PagePlacement m_placement{};
-  HBRUSH m_brush = nullptr;
+  ControlColours m_colours;
   HICON m_icon;
-  HWND m_tabs = nullptr;
+  TabControl m_tabs;
 };
 
 #endif  // STATS_UI_WINDOWS_EXTENDED_MULTIPLIER_WINDOW_H_

@@ -2,18 +2,9 @@
 #ifndef STATS_UI_WINDOWS_TOOL_WINDOW_COLOURS_H_
 #define STATS_UI_WINDOWS_TOOL_WINDOW_COLOURS_H_
 
-#include <windows.h>
+#include "ui/windows/canvas.h"
 
-constexpr COLORREF kToolWindowBackground = RGB(255, 250, 198);
-constexpr COLORREF kToolWindowText = RGB(0, 0, 0);
-
-// The answer to a control-colour request: sets the DC's text and text
-// background colours and gives back `background`, a brush of
-// kToolWindowBackground that the window owns.
-inline HBRUSH ToolWindowColours(HDC dc, HBRUSH background) {
-  SetTextColor(dc, kToolWindowText);
-  SetBkColor(dc, kToolWindowBackground);
-  return background;
-}
+constexpr Colour kToolWindowBackground = Rgb(255, 250, 198);
+constexpr Colour kToolWindowText = Rgb(0, 0, 0);
 
 #endif  // STATS_UI_WINDOWS_TOOL_WINDOW_COLOURS_H_

@@ -23,9 +23,11 @@ constexpr std::uint32_t kWsVisible = 0x10000000, kWsCaption = 0x00C00000,
                         kWsHscroll = 0x00100000, kWsSysmenu = 0x00080000,
                         kWsTabstop = 0x00010000, kWsMinimizebox = 0x00020000,
                         kWsMaximizebox = 0x00010000, kWsChild = 0x40000000;
-constexpr std::uint32_t kWsPopup = 0x80000000, kWsDisabled = 0x08000000;
-constexpr std::uint32_t kDsModalframe = 0x80, kDsSetfont = 0x40;
-constexpr std::uint32_t kBsAutocheckbox = 0x3;
+constexpr std::uint32_t kWsPopup = 0x80000000, kWsDisabled = 0x08000000,
+                        kWsThickframe = 0x00040000, kWsClipchildren = 0x02000000,
+                        kWsClipsiblings = 0x04000000, kWsExToolwindow = 0x80;
+constexpr std::uint32_t kDsModalframe = 0x80, kDsSetfont = 0x40, kDsFixedsys = 0x0008;
+constexpr std::uint32_t kBsAutocheckbox = 0x3, kBsOwnerdraw = 0xB;
 constexpr std::uint32_t kTcsButtons = 0x0100, kTcsHottrack = 0x0040;
 constexpr std::uint32_t kEsMultiline = 0x4, kEsAutovscroll = 0x40, kEsAutohscroll = 0x80,
                         kEsWantreturn = 0x1000;
@@ -415,6 +417,101 @@ TEST_F(CompiledResources, IconHasA32PixelImage) {
     if (width == 32 && height == 32) found32 = true;
   }
   EXPECT_TRUE(found32);
+}
+
+// --- the tool windows' templates ----------------------------------------------
+
+struct ToolTemplate {
+  int id;
+  const char* caption;
+  std::uint32_t style;  // beside popup, caption, system menu, set-font, fixed-system font
+  std::uint32_t exStyle;
+  int cx, cy;
+  size_t items;
+};
+
+TEST_F(CompiledResources, ToolWindowFrames) {
+  const ToolTemplate cases[] = {
+      {105, "Multiplier", kWsThickframe | kWsClipchildren | kWsClipsiblings, 0, 242, 117, 1},
+      {114, "CQ ZONE ", kDsModalframe, kWsExToolwindow, 116, 86, 40},
+      {125, "Zone", kDsModalframe, 0, 106, 107, 40},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("dialog " + std::to_string(c.id));
+    const auto& bytes = Get(kRtDialog, c.id);
+    ASSERT_FALSE(bytes.empty());
+    const Template t = ParseTemplate(bytes);
+    EXPECT_TRUE(t.extended);
+    EXPECT_EQ(t.caption, c.caption);
+    EXPECT_EQ(t.style, kWsPopup | kWsCaption | kWsSysmenu | kDsSetfont | kDsFixedsys | c.style)
+        << "and not visible";
+    EXPECT_EQ(t.exStyle, c.exStyle);
+    EXPECT_EQ(t.face, "MS Shell Dlg");
+    EXPECT_EQ(t.pointSize, 8);
+    EXPECT_EQ(t.weight, 400);
+    EXPECT_EQ(t.cx, c.cx);
+    EXPECT_EQ(t.cy, c.cy);
+    EXPECT_EQ(t.items.size(), c.items);
+  }
+}
+
+TEST_F(CompiledResources, InfoButton) {
+  const Template t = ParseTemplate(Get(kRtDialog, 105));
+  ASSERT_EQ(t.items.size(), 1u);
+  const Item& b = t.items[0];
+  EXPECT_EQ(b.id, 1016);
+  EXPECT_EQ(b.cls, "Button");
+  EXPECT_EQ(b.text, "Button2");
+  EXPECT_EQ(b.style, kWsChild | kWsVisible | kWsTabstop | kBsOwnerdraw);
+  EXPECT_EQ((std::vector<int>{b.x, b.y, b.cx, b.cy}), (std::vector<int>{2, 2, 238, 113}));
+}
+
+// Rows as the layout lists them: y, then per entry id, caption, x (and width).
+TEST_F(CompiledResources, ZoneButtonsAndZoneBoxes) {
+  const int buttonRows[8][1 + 5 * 2] = {
+      {7, 1003, 7, 1004, 25, 1005, 44, 1006, 63, 1007, 82},
+      {19, 1008, 7, 1009, 25, 1010, 43, 1011, 63, 1012, 81},
+      {32, 1013, 7, 1014, 25, 1015, 44, 1016, 63, 1017, 82},
+      {44, 1018, 7, 1019, 25, 1020, 44, 1021, 63, 1022, 82},
+      {56, 1023, 7, 1024, 25, 1025, 43, 1026, 63, 1027, 81},
+      {69, 1028, 7, 1029, 25, 1030, 43, 1031, 63, 1032, 81},
+      {82, 1033, 7, 1034, 25, 1035, 43, 1036, 63, 1037, 81},
+      {94, 1038, 7, 1039, 25, 1040, 43, 1041, 63, 1042, 81},
+  };
+  const int boxRows[8][1 + 5 * 3] = {
+      {7, 1015, 4, 19, 1018, 26, 20, 1021, 48, 20, 1022, 70, 20, 1023, 91, 24},
+      {16, 1024, 4, 20, 1025, 26, 20, 1026, 48, 20, 1027, 70, 21, 1028, 91, 24},
+      {25, 1029, 4, 19, 1030, 26, 20, 1031, 48, 22, 1032, 70, 19, 1033, 91, 24},
+      {34, 1034, 4, 19, 1035, 26, 20, 1036, 48, 19, 1037, 70, 19, 1038, 91, 24},
+      {43, 1039, 4, 20, 1040, 26, 19, 1041, 48, 20, 1042, 70, 19, 1043, 91, 24},
+      {52, 1044, 4, 22, 1045, 26, 20, 1046, 48, 19, 1047, 70, 20, 1048, 91, 24},
+      {61, 1049, 4, 22, 1050, 26, 19, 1051, 48, 19, 1052, 70, 20, 1053, 91, 24},
+      {70, 1054, 4, 20, 1055, 26, 21, 1056, 48, 20, 1057, 70, 20, 1058, 91, 24},
+  };
+  const Template buttons = ParseTemplate(Get(kRtDialog, 125));
+  const Template boxes = ParseTemplate(Get(kRtDialog, 114));
+  ASSERT_EQ(buttons.items.size(), 40u);
+  ASSERT_EQ(boxes.items.size(), 40u);
+  for (int zone = 1; zone <= 40; ++zone) {
+    const int row = (zone - 1) / 5, col = (zone - 1) % 5;
+    SCOPED_TRACE("zone " + std::to_string(zone));
+    const Item& b = buttons.items[zone - 1];
+    EXPECT_EQ(b.id, buttonRows[row][1 + col * 2]);
+    EXPECT_EQ(b.text, std::to_string(zone));
+    EXPECT_EQ(b.cls, "Button");
+    EXPECT_EQ(b.style, kWsChild | kWsVisible | kWsTabstop) << "a plain push button";
+    EXPECT_EQ((std::vector<int>{b.x, b.y, b.cx, b.cy}),
+              (std::vector<int>{buttonRows[row][2 + col * 2], buttonRows[row][0], 16, 10}));
+
+    const Item& c = boxes.items[zone - 1];
+    const std::string caption = (zone < 10 ? "0" : "") + std::to_string(zone);
+    EXPECT_EQ(c.id, boxRows[row][1 + col * 3]);
+    EXPECT_EQ(c.text, caption);
+    EXPECT_EQ(c.cls, "Button");
+    EXPECT_EQ(c.style, kWsChild | kWsVisible | kWsTabstop | kBsAutocheckbox);
+    EXPECT_EQ((std::vector<int>{c.x, c.y, c.cx, c.cy}),
+              (std::vector<int>{boxRows[row][2 + col * 3], boxRows[row][0], boxRows[row][3 + col * 3], 9}));
+  }
 }
 
 // --- the extended multiplier window ------------------------------------------
