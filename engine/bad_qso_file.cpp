@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "engine/replace_file.h"
 #include "engine/text_file.h"
-#include "plugin/file_system.h"
 
 const char kVerdictWrongBand[] = "   WRONG BAND !!!";
 const char kVerdictWrongMode[] = "   WRONG MODE !!!";
@@ -86,16 +86,13 @@ void BadQsoFile::RewriteWithout(const std::string& path, int isCw, const std::st
     return;
   }
 
-  const std::string temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return;
-  bool ok = WriteLine(file, BadQsoHeader(isCw));
-  for (std::size_t i = 1; ok && i < lines.size(); ++i) {
+  std::string text = BadQsoHeader(isCw) + kLineEnd;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     bool belongs = line.find(call) != std::string::npos &&
                    line.find(timeKey) != std::string::npos;
-    if (!belongs) ok = WriteLine(file, line);
+    if (!belongs) text += line + kLineEnd;
   }
-  ok = (std::fclose(file) == 0) && ok;
-  if (!ok || !ReplaceFileWith(temporary, path)) std::remove(temporary.c_str());
+  // A failed rewrite keeps the old file; the next removal tries again.
+  ReplaceFileContents(path, text);
 }

@@ -18,7 +18,7 @@
 
 #include <string>
 
-#include "plugin/settings.h"
+#include "engine/settings.h"
 
 class IniFileSettings : public Settings {
  public:

@@ -1,82 +1,42 @@
 // PluginState: everything the plug-in remembers between two calls of the host,
 // in one object that lives from the loading of the library to its unloading.
+// It is the engine's data and the reports' data side by side, and the lock.
 //
-// Threads: the host's calling thread runs every exported function and is the
-// only writer of the store and the per-band tables. The user-interface thread
-// reads them while it updates its windows, and its control window writes the
-// mode, the bad-QSO file's name and file, and the window members below. Every
-// access of either thread is under m_lock: an export holds it for the whole
-// call; the window thread holds it only while it touches the state, never
+// The lock rule, the only one in the plug-in: the host's calling thread runs
+// every exported function and is the only writer of the store, the per-band
+// tables and the reports' data; the user-interface thread reads them, and its
+// control window writes the mode and the bad-QSO file's name and file. Every
+// access by either thread happens with m_lock held: an export holds it for
+// the whole call, the window thread only while it touches the state, never
 // while it calls the host object, sends to another thread or waits (the host
 // object answers only when the host's thread is free, and that thread may be
-// waiting for the lock). m_detailsIdle is the one flag both threads write
-// outside the lock, and it is atomic.
+// waiting for the lock). A window that wants to draw after the lock is
+// released draws from Snapshot(), a copy taken under it. Outside the lock only
+// two things are touched: m_detailsIdle, which is atomic, and the settings
+// file, whose platform service both threads may share.
 #ifndef STATS_PLUGIN_PLUGIN_STATE_H_
 #define STATS_PLUGIN_PLUGIN_STATE_H_
 
-#include <array>
-#include <atomic>
 #include <mutex>
 #include <string>
-#include <vector>
 
-#include "engine/bad_qso_file.h"
-#include "engine/contest_rules.h"
-#include "engine/qso_store.h"
-#include "reports/cabrillo_log.h"
+#include "engine/contest_snapshot.h"
+#include "engine/contest_state.h"
+#include "reports/report_state.h"
 
-constexpr int kBandCount = 6;
-
-struct PluginState {
-  // Run data, written by every statistics reset.
-  int m_exportMode = 0;
-  std::string m_contestant;
-  std::string m_startText;    // first day "%d.%m"
-  std::string m_contestYear;  // first day "%Y"
-  std::string m_endText;      // last day "%d.%m.%Y"
-  std::string m_fileDate;     // last day "%d_%m_%Y"
-  std::string m_ownPrefix;
-  std::string m_ownContinent;
-  int m_russianUi = 0;  // this run's own prefix is a Russian-speaking one
-  int m_isCw = 0;       // contest mode: nonzero CW, 0 SSB
-  std::string m_hostVersion;
-  std::string m_badQsoPath;
-  BadQsoFile m_badQsoFile;  // writes every line of the file at m_badQsoPath
-
-  // Flags set outside a scoring run.
-  int m_htmlReport = 0;                // set by setVersion, never cleared
-  std::atomic<int> m_detailsIdle{1};   // no WM_CALL_DETAILS is waiting
-
-  // Log data.
-  QsoStore m_qsoStore;
-  std::vector<std::string> m_workedBands;  // distinct bands, band-list spelling
-  const CContestRules m_bands{"160m", "80m", "40m", "20m", "15m", "10m"};
-  const CContestRules m_modes{"CW", "SSB"};
-
-  // Per-band tables, indexed 0 (160 m) .. 5 (10 m).
-  std::array<std::vector<std::string>, kBandCount> m_bandInfoRows;
-  std::array<std::vector<std::string>, kBandCount> m_bandCountries;
-  std::array<std::vector<unsigned>, kBandCount> m_bandZones;
-
+struct PluginState : ContestState, ReportState {
   // Settings file.
   const std::string m_settingsSection = "Settings";
   const std::string m_settingsFile = "Plugins\\CQ-WW-CW-SSB.ini";
 
-  // Reports.
-  CabrilloLog m_cabrillo;
-  int m_claimedScore = 0;
-  std::string m_reportText;  // returned by GetResult0, valid until the next call
-
-  // The windows' shared memory: the last window position read or saved (one
-  // pair for every window), the on-top option as the tool windows find it when
-  // they start, and the band names as the control window lists them.
-  int m_lastWindowX = 0;
-  int m_lastWindowY = 0;
-  int m_toolWindowsOnTop = 0;
-  std::vector<std::string> m_bandNames;
-
   // Serialises the host's calls with the user-interface thread's updates.
   std::mutex m_lock;
+
+  // For the user-interface thread: the windows' view, taken under the lock.
+  ContestSnapshot Snapshot() {
+    std::lock_guard<std::mutex> hold(m_lock);
+    return TakeSnapshot(*this);
+  }
 };
 
 #endif  // STATS_PLUGIN_PLUGIN_STATE_H_

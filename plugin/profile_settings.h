@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "plugin/settings.h"
+#include "engine/settings.h"
 
 class ProfileSettings : public Settings {
  public:

@@ -1,20 +1,16 @@
 #include "plugin/ui_thread.h"
 
-#include "ui/control/placeholder_tool_windows.h"
+#include "plugin/plugin_state.h"
 #include "ui/control/setup_cq_ww.h"
 #include "ui/control/win32_host_link.h"
+#include "ui/control/win32_tool_windows.h"
+#include "ui/message_loop.h"
 
 namespace {
 
 void CloseIfSet(HANDLE& handle) {
   if (handle) CloseHandle(handle);
   handle = nullptr;
-}
-
-// Messages of the thread's dialogs go through their keyboard navigation first.
-bool IsDialogKey(MSG& msg) {
-  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  return root && IsDialogMessageW(root, &msg);
 }
 
 // The hidden window through which COM hands calls to the objects of this
@@ -80,8 +76,15 @@ DWORD WINAPI UiThread::ThreadMain(void* data) {
 void UiThread::RunWindows() {
   Win32HostLink host;
   {
-    PlaceholderToolWindows tools(m_state);
-    Setup_CQ_WW window(m_state, m_settings, host, tools);
+    // The info button paints what the state holds at that moment, copied
+    // under the lock. No typed call or current band is known to it until the
+    // call-details update reads them from the host.
+    PluginState& state = m_state;
+    Win32ToolWindows tools(m_settings, m_windowMemory, [&state] {
+      return TakeInfoButtonData(state.m_lock, std::string(), -1, state.m_bandInfoRows,
+                                state.m_bandCountries);
+    });
+    Setup_CQ_WW window(m_state.m_lock, m_state, m_windowMemory, m_settings, host, tools);
     if (!m_stopRequested && window.Create()) {
       m_controlWindow = window.hwnd();
       // A stop asked for before the handle was known finds the flag instead.
@@ -89,13 +92,8 @@ void UiThread::RunWindows() {
         PostMessageW(window.hwnd(), WM_END_WINDOWS, 0, 0);
       else
         ShowWindow(window.hwnd(), SW_SHOWNOACTIVATE);
-      MSG msg;
-      while (window.hwnd()) {
-        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
-        if (IsDialogKey(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-      }
+      // Ends when the control window is gone: it posts the quit message.
+      RunMessageLoop();
     }
     m_controlWindow = nullptr;
   }

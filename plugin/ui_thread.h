@@ -28,8 +28,10 @@
 
 #include <atomic>
 
+#include "engine/settings.h"
+#include "ui/control/window_memory.h"
+
 struct PluginState;
-class Settings;
 
 class UiThread {
  public:
@@ -58,6 +60,9 @@ class UiThread {
 
   PluginState& m_state;
   Settings& m_settings;
+  // The windows' shared memory; only the window thread touches it, one thread
+  // after the other.
+  WindowMemory m_windowMemory;
   HANDLE m_thread = nullptr;
   HANDLE m_started = nullptr;  // the thread runs
   HANDLE m_ended = nullptr;    // the thread runs no code of the library any more

@@ -1,7 +1,7 @@
 #include "plugin/win32_window_side.h"
 
-#include "reports/cabrillo_dialog.h"
 #include "ui/control/setup_cq_ww.h"
+#include "ui/windows/cabrillo_dialog.h"
 
 bool Win32WindowSide::HasControlWindow() { return m_uiThread.Running(); }
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <bitset>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <unordered_set>
 
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
+#include "engine/text_file.h"
 
 namespace {
 
@@ -42,23 +42,11 @@ void SortBands(std::vector<std::string>& bands) {
 }
 
 // Lines of a text file; a last line without a line end counts, a file that
-// cannot be opened has none.
+// cannot be read has none.
 int CountLines(const std::string& path) {
-  if (path.empty()) return 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return 0;
-  int lines = 0;
-  int last = '\n';
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    for (std::size_t i = 0; i < n; ++i)
-      if (buffer[i] == '\n') ++lines;
-    last = static_cast<unsigned char>(buffer[n - 1]);
-  }
-  std::fclose(file);
-  if (last != '\n') ++lines;
-  return lines;
+  std::vector<std::string> lines;
+  if (path.empty() || !ReadTextLines(path, &lines)) return 0;
+  return static_cast<int>(lines.size());
 }
 
 }  // namespace
@@ -75,15 +63,15 @@ long long RateMinutesBetween(double reference, double time) {
   return static_cast<long long>(minutes);
 }
 
-int QsoPoints(const PluginState& state, const CInfo& qso) {
-  if (qso.m_prefix == state.m_ownPrefix) return 0;
-  if (qso.m_continent != state.m_ownContinent) return 3;
+int QsoPoints(const std::string& ownPrefix, const std::string& ownContinent, const CInfo& qso) {
+  if (qso.m_prefix == ownPrefix) return 0;
+  if (qso.m_continent != ownContinent) return 3;
   // The contest gives two points for another country of one's own continent
   // only in North America.
-  return state.m_ownContinent == kNorthAmerica ? 2 : 1;
+  return ownContinent == kNorthAmerica ? 2 : 1;
 }
 
-ScoreSummary ComputeScore(PluginState& state) {
+ScoreSummary ComputeScore(ContestState& state) {
   ScoreSummary s;
   const QsoStore& store = state.m_qsoStore;
   const int n = store.GetCount();
@@ -136,7 +124,7 @@ ScoreSummary ComputeScore(PluginState& state) {
     s.dupes += qso.m_dupe;
     if (qso.m_invalid != 0) continue;
     ++row->score.qsos;
-    const int p = QsoPoints(state, qso);
+    const int p = QsoPoints(state.m_ownPrefix, state.m_ownContinent, qso);
     row->score.points += p;
     if (hasReference && qso.m_band == referenceBand) {
       s.lastQsoPoints = p;

@@ -3,8 +3,6 @@
 #include <mutex>
 
 #include "engine/bad_qso_file.h"
-#include "plugin/plugin_state.h"
-#include "plugin/settings.h"
 
 namespace {
 
@@ -16,14 +14,16 @@ constexpr char kRussianMode[] = "\xC2\xE8\xE4 \xF0\xE0\xE4\xE8\xEE\xF1\xE2\xFF\x
 
 const char* const kBandNames[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
 
+const PositionKeys kPositionKeys = {"setup_cq_ww_x", "setup_cq_ww_y"};
+
 }  // namespace
 
-const char* ToolWindowKey(ToolWindow window) {
+const char* ToolWindowKey(ToolWindowKind window) {
   switch (window) {
-    case ToolWindow::kZoneFlags: return "setup_view_zone";
-    case ToolWindow::kMultiplier: return "setup_view_multiplier";
-    case ToolWindow::kExtendedMultiplier: return "setup_view_multiplier_extended";
-    case ToolWindow::kZoneSearch: return "setup_not_work_zone";
+    case ToolWindowKind::kZoneFlags: return "setup_view_zone";
+    case ToolWindowKind::kMultiplier: return "setup_view_multiplier";
+    case ToolWindowKind::kExtendedMultiplier: return "setup_view_multiplier_extended";
+    case ToolWindowKind::kZoneSearch: return "setup_not_work_zone";
   }
   return "";
 }
@@ -38,11 +38,10 @@ ControlTexts ControlWindowTexts(bool cw, bool russian, const std::string& year) 
   return texts;
 }
 
-ControlWindowLogic::Position ControlWindowLogic::LoadSettings() {
-  Position at{m_settings.ReadInt("setup_cq_ww_x"), m_settings.ReadInt("setup_cq_ww_y")};
-  if (at.x == 0) at.x = 10;
-  if (at.y == 0) at.y = 400;
+ScreenPoint ControlWindowLogic::LoadSettings() {
+  const ScreenPoint at = LoadToolWindowPosition(m_settings, kPositionKeys, m_memory.m_lastWindow);
   m_windowOnTop = m_settings.ReadInt("setup_window_on_top");
+  m_memory.m_toolWindowsOnTop = m_windowOnTop;
   // "Mode" takes the text as it is, so a missing key makes it empty (SSB for
   // the next statistics reset).
   const std::string cwText = m_settings.Read("setup_mode_cw");
@@ -50,16 +49,13 @@ ControlWindowLogic::Position ControlWindowLogic::LoadSettings() {
   m_settings.Write("Mode", cwText);
   m_modeSsb = m_settings.ReadInt("setup_mode_ssb");
   m_viewZone = 1;
-  m_viewMultiplier = m_settings.ReadInt(ToolWindowKey(ToolWindow::kMultiplier));
-  m_viewMultiplierExtended = m_settings.ReadInt(ToolWindowKey(ToolWindow::kExtendedMultiplier));
-  m_viewZoneSearch = m_settings.ReadInt(ToolWindowKey(ToolWindow::kZoneSearch));
+  m_viewMultiplier = m_settings.ReadInt(ToolWindowKey(ToolWindowKind::kMultiplier));
+  m_viewMultiplierExtended = m_settings.ReadInt(ToolWindowKey(ToolWindowKind::kExtendedMultiplier));
+  m_viewZoneSearch = m_settings.ReadInt(ToolWindowKey(ToolWindowKind::kZoneSearch));
 
   ControlTexts texts;
   {
-    std::lock_guard<std::mutex> hold(m_state.m_lock);
-    m_state.m_lastWindowX = at.x;
-    m_state.m_lastWindowY = at.y;
-    m_state.m_toolWindowsOnTop = m_windowOnTop;
+    std::lock_guard<std::mutex> hold(m_lock);
     texts = ControlWindowTexts(m_modeCw != 0, m_state.m_russianUi != 0, m_state.m_contestYear);
   }
   texts.moveLabels = texts.cp1251 && m_modeCw != 0;
@@ -69,10 +65,7 @@ ControlWindowLogic::Position ControlWindowLogic::LoadSettings() {
 }
 
 bool ControlWindowLogic::GreetHost() {
-  {
-    std::lock_guard<std::mutex> hold(m_state.m_lock);
-    m_state.m_bandNames.assign(std::begin(kBandNames), std::end(kBandNames));
-  }
+  m_memory.m_bandNames.assign(std::begin(kBandNames), std::end(kBandNames));
   if (m_modeCw) return m_host.SendCommand("<MODE:CW>") && m_host.SendCommand("<BAUDRATE:27>");
   return m_host.SendCommand("<MODE:SSB>");
 }
@@ -100,7 +93,7 @@ bool ControlWindowLogic::SwitchMode(bool cw) {
   // is told, so that a refusal by the host leaves the plug-in consistent.
   ControlTexts texts;
   {
-    std::lock_guard<std::mutex> hold(m_state.m_lock);
+    std::lock_guard<std::mutex> hold(m_lock);
     m_state.m_isCw = cw ? 1 : 0;
     texts = ControlWindowTexts(cw, m_state.m_russianUi != 0, m_state.m_contestYear);
     m_state.m_badQsoPath = BadQsoFileName(m_state.m_fileDate);
@@ -111,17 +104,17 @@ bool ControlWindowLogic::SwitchMode(bool cw) {
   return m_host.SendCommand(cw ? "<MODE:CW>" : "<MODE:SSB>");
 }
 
-int& ControlWindowLogic::Member(ToolWindow window) {
+int& ControlWindowLogic::Member(ToolWindowKind window) {
   switch (window) {
-    case ToolWindow::kZoneFlags: return m_viewZone;
-    case ToolWindow::kMultiplier: return m_viewMultiplier;
-    case ToolWindow::kExtendedMultiplier: return m_viewMultiplierExtended;
-    case ToolWindow::kZoneSearch: return m_viewZoneSearch;
+    case ToolWindowKind::kZoneFlags: return m_viewZone;
+    case ToolWindowKind::kMultiplier: return m_viewMultiplier;
+    case ToolWindowKind::kExtendedMultiplier: return m_viewMultiplierExtended;
+    case ToolWindowKind::kZoneSearch: return m_viewZoneSearch;
   }
   return m_viewZone;
 }
 
-void ControlWindowLogic::OnToggle(ToolWindow window) {
+void ControlWindowLogic::OnToggle(ToolWindowKind window) {
   int& member = Member(window);
   if (m_tools.Exists(window)) {
     m_tools.Close(window);
@@ -137,44 +130,31 @@ void ControlWindowLogic::OnToggle(ToolWindow window) {
 
 void ControlWindowLogic::OnWindowOnTop() {
   m_windowOnTop = m_windowOnTop ? 0 : 1;
-  {
-    std::lock_guard<std::mutex> hold(m_state.m_lock);
-    m_state.m_toolWindowsOnTop = m_windowOnTop;
-  }
+  m_memory.m_toolWindowsOnTop = m_windowOnTop;
   m_settings.Write("setup_window_on_top", m_windowOnTop ? "1" : "0");
   // The members stay: the update opens the wanted windows again.
-  for (ToolWindow window : {ToolWindow::kExtendedMultiplier, ToolWindow::kMultiplier,
-                            ToolWindow::kZoneFlags, ToolWindow::kZoneSearch})
+  for (ToolWindowKind window : {ToolWindowKind::kExtendedMultiplier, ToolWindowKind::kMultiplier,
+                            ToolWindowKind::kZoneFlags, ToolWindowKind::kZoneSearch})
     m_tools.Close(window);
   m_view.RefreshChecks();
   m_view.PostUpdate();
 }
 
 void ControlWindowLogic::SavePosition(int x, int y) {
-  bool newX = false;
-  bool newY = false;
-  {
-    std::lock_guard<std::mutex> hold(m_state.m_lock);
-    newX = x != m_state.m_lastWindowX;
-    newY = y != m_state.m_lastWindowY;
-    if (newX) m_state.m_lastWindowX = x;
-    if (newY) m_state.m_lastWindowY = y;
-  }
-  if (newX) m_settings.WriteInt("setup_cq_ww_x", x);
-  if (newY) m_settings.WriteInt("setup_cq_ww_y", y);
+  SaveToolWindowPosition(m_settings, kPositionKeys, m_memory.m_lastWindow, {x, y});
 }
 
 bool ControlWindowLogic::OpenWantedWindows() {
   if (!m_host.Connected()) return false;
-  for (ToolWindow window : {ToolWindow::kZoneFlags, ToolWindow::kMultiplier,
-                            ToolWindow::kExtendedMultiplier, ToolWindow::kZoneSearch}) {
+  for (ToolWindowKind window : {ToolWindowKind::kZoneFlags, ToolWindowKind::kMultiplier,
+                            ToolWindowKind::kExtendedMultiplier, ToolWindowKind::kZoneSearch}) {
     if (!Member(window) || m_tools.Exists(window)) continue;
-    m_tools.Open(window, window != ToolWindow::kZoneFlags);
+    m_tools.Open(window, window != ToolWindowKind::kZoneFlags);
     m_settings.Write(ToolWindowKey(window), "1");
   }
   return true;
 }
 
 void ControlWindowLogic::CloseToolWindows() {
-  for (ToolWindow window : kClosingOrder) m_tools.Close(window);
+  for (ToolWindowKind window : kClosingOrder) m_tools.Close(window);
 }

@@ -3,19 +3,20 @@
 // it tells the host, which tool windows it opens and closes). The dialog only
 // carries these out on its controls (ControlWindowView).
 //
-// Threads: runs on the user-interface thread. It takes the state's lock only to
-// read or write the state's members, and never holds it while it calls the
-// host, the view or the tool windows.
+// Threads: runs on the user-interface thread. It takes the lock that guards the
+// contest state only to read or write the state's members, and never holds it
+// while it calls the host, the view or the tool windows.
 #ifndef STATS_UI_CONTROL_CONTROL_WINDOW_LOGIC_H_
 #define STATS_UI_CONTROL_CONTROL_WINDOW_LOGIC_H_
 
+#include <mutex>
 #include <string>
 
+#include "engine/contest_state.h"
+#include "engine/settings.h"
 #include "ui/control/host_link.h"
 #include "ui/control/tool_window_set.h"
-
-struct PluginState;
-class Settings;
+#include "ui/control/window_memory.h"
 
 // The window's title and its two labels. `cp1251` says that the texts are the
 // Russian ones, kept in code page 1251 whatever the system's ANSI code page.
@@ -43,9 +44,17 @@ ControlTexts ControlWindowTexts(bool cw, bool russian, const std::string& year);
 
 class ControlWindowLogic {
  public:
-  ControlWindowLogic(PluginState& state, Settings& settings, HostLink& host,
-                     ToolWindowSet& tools, ControlWindowView& view)
-      : m_state(state), m_settings(settings), m_host(host), m_tools(tools), m_view(view) {}
+  // `lock` guards `state`; `memory` is the window thread's own.
+  ControlWindowLogic(std::mutex& lock, ContestState& state, WindowMemory& memory,
+                     Settings& settings, HostLink& host, ToolWindowSet& tools,
+                     ControlWindowView& view)
+      : m_lock(lock),
+        m_state(state),
+        m_memory(memory),
+        m_settings(settings),
+        m_host(host),
+        m_tools(tools),
+        m_view(view) {}
 
   // The members bound to the check boxes, all 0 until LoadSettings.
   int m_modeCw = 0;
@@ -57,14 +66,9 @@ class ControlWindowLogic {
   int m_windowOnTop = 0;
   int m_viewZoneSearch = 0;
 
-  struct Position {
-    int x;
-    int y;
-  };
-
   // The window's start from the settings: members, texts, check boxes.
   // Returns where the window goes (a saved 0 means 10 for x, 400 for y).
-  Position LoadSettings();
+  ScreenPoint LoadSettings();
 
   // After the host link is made: the band names, then the mode to the host
   // ("<BAUDRATE:27>" after "<MODE:CW>" only here). False when the host refused.
@@ -76,7 +80,7 @@ class ControlWindowLogic {
 
   // The click of a view box: the decision follows whether the window exists,
   // not the new state of the box.
-  void OnToggle(ToolWindow window);
+  void OnToggle(ToolWindowKind window);
 
   // "Window on top": the tool windows are closed and the update opens them
   // again, each making itself topmost or not as it starts.
@@ -85,7 +89,8 @@ class ControlWindowLogic {
   void OnNewStyle() { m_view.PostUpdate(); }
 
   // The window's left and top edges whenever the mouse is over it: each that
-  // differs from the last position read or saved is saved.
+  // differs from the last position read or saved is saved (as a tool window
+  // saves its own).
   void SavePosition(int x, int y);
 
   // The first step of every update: with a host object, every wanted tool
@@ -99,9 +104,11 @@ class ControlWindowLogic {
 
  private:
   bool SwitchMode(bool cw);
-  int& Member(ToolWindow window);
+  int& Member(ToolWindowKind window);
 
-  PluginState& m_state;
+  std::mutex& m_lock;
+  ContestState& m_state;
+  WindowMemory& m_memory;
   Settings& m_settings;
   HostLink& m_host;
   ToolWindowSet& m_tools;
@@ -109,6 +116,6 @@ class ControlWindowLogic {
 };
 
 // The settings key that remembers whether a tool window is wanted.
-const char* ToolWindowKey(ToolWindow window);
+const char* ToolWindowKey(ToolWindowKind window);
 
 #endif  // STATS_UI_CONTROL_CONTROL_WINDOW_LOGIC_H_

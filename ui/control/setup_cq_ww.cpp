@@ -1,8 +1,7 @@
 #include "ui/control/setup_cq_ww.h"
 
-#include "plugin/plugin_state.h"
 #include "resources/resource_ids.h"
-#include "ui/control/placeholder_tool_windows.h"
+#include "ui/control/win32_tool_windows.h"
 
 namespace {
 
@@ -14,26 +13,45 @@ void SetWideText(HWND window, const std::string& text, UINT codePage) {
 
 }  // namespace
 
-Setup_CQ_WW::Setup_CQ_WW(PluginState& state, Settings& settings, Win32HostLink& host,
-                         ToolWindowSet& tools)
+Setup_CQ_WW::Setup_CQ_WW(std::mutex& lock, ContestState& state, WindowMemory& memory,
+                         Settings& settings, Win32HostLink& host, ToolWindowSet& tools)
     : Dialog(IDD_SETUP_CQ_WW),
       m_state(state),
       m_host(host),
-      m_logic(state, settings, host, tools, *this) {}
+      m_logic(lock, state, memory, settings, host, tools, *this),
+      m_colours(RGB(0, 0, 0), kBackground, kBackground) {}
 
-Setup_CQ_WW::~Setup_CQ_WW() {
-  if (m_backgroundBrush) DeleteObject(m_backgroundBrush);
+const MessageMap<Dialog>& Setup_CQ_WW::Messages() const {
+  static const MessageEntry<Dialog> entries[] = {
+      OnMessage<&Setup_CQ_WW::OnSetCursor>(WM_SETCURSOR),
+      OnMessage<&Setup_CQ_WW::OnCallDetails>(WM_CALL_DETAILS),
+      OnMessage<&Setup_CQ_WW::OnEndWindows>(WM_END_WINDOWS),
+      OnMessage<&Setup_CQ_WW::OnDestroy>(WM_DESTROY),
+      OnCommand<&Setup_CQ_WW::OnModeCw>(IDC_SETUP_MODE_CW, BN_CLICKED),
+      OnCommand<&Setup_CQ_WW::OnModeSsb>(IDC_SETUP_MODE_SSB, BN_CLICKED),
+      OnCommand<&Setup_CQ_WW::OnViewZone>(IDC_SETUP_VIEW_ZONE, BN_CLICKED),
+      OnCommand<&Setup_CQ_WW::OnViewMultiplier>(IDC_SETUP_VIEW_MULTIPLIER, BN_CLICKED),
+      OnCommand<&Setup_CQ_WW::OnViewMultiplierExtended>(IDC_SETUP_VIEW_MULTIPLIER_EXTENDED,
+                                                        BN_CLICKED),
+      OnCommand<&Setup_CQ_WW::OnViewZoneSearch>(IDC_SETUP_VIEW_ZONE_SEARCH, BN_CLICKED),
+      OnCommand<&Setup_CQ_WW::OnWindowOnTop>(IDC_SETUP_WINDOW_ON_TOP, BN_CLICKED),
+      OnCommand<&Setup_CQ_WW::OnNewStyle>(IDC_SETUP_NEW_STYLE, BN_CLICKED),
+      OnCommand<&Setup_CQ_WW::OnCallDetailsBox>(IDC_SETUP_CALL_DETAILS, BN_CLICKED),
+      OnControlColours<&Setup_CQ_WW::m_colours>(),
+  };
+  static const MessageMap<Dialog> map(entries, &Dialog::Messages());
+  return map;
 }
 
 BOOL Setup_CQ_WW::OnInitDialog() {
-  const ControlWindowLogic::Position at = m_logic.LoadSettings();
+  const ScreenPoint at = m_logic.LoadSettings();
   HWND window = hwnd();
   SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // Always on top itself; the option concerns the tool windows.
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(window, WM_SETICON, ICON_BIG,
                reinterpret_cast<LPARAM>(LoadIconW(StatsModule(), MAKEINTRESOURCEW(IDI_STATS))));
-  m_backgroundBrush = CreateSolidBrush(kBackground);
+  m_colours.CreateBrush();
   // The title bar's close stays without function: the window lives as long as
   // the scoring run.
   EnableMenuItem(GetSystemMenu(window, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_DISABLED);
@@ -44,58 +62,37 @@ BOOL Setup_CQ_WW::OnInitDialog() {
   return TRUE;
 }
 
-INT_PTR Setup_CQ_WW::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SETCURSOR: {
-      RECT frame;
-      if (GetWindowRect(hwnd(), &frame)) m_logic.SavePosition(frame.left, frame.top);
-      return FALSE;  // the platform sets the cursor
-    }
-    case WM_CALL_DETAILS:
-      UpdateCallDetails();
-      return TRUE;
-    case WM_END_WINDOWS:
-      HideWithoutActivation(hwnd());
-      EndDialog(IDCANCEL);
-      return TRUE;
-    case WM_DESTROY:
-      m_logic.CloseToolWindows();
-      break;
-    default:
-      break;
-  }
-  return Dialog::HandleMessage(message, wParam, lParam);
+Answer Setup_CQ_WW::OnSetCursor(WPARAM, LPARAM) {
+  RECT frame;
+  if (GetWindowRect(hwnd(), &frame)) m_logic.SavePosition(frame.left, frame.top);
+  return std::nullopt;  // the platform sets the cursor
 }
+
+Answer Setup_CQ_WW::OnCallDetails(WPARAM, LPARAM) {
+  UpdateCallDetails();
+  return 0;
+}
+
+Answer Setup_CQ_WW::OnEndWindows(WPARAM, LPARAM) {
+  m_logic.CloseToolWindows();
+  HideWithoutActivation(hwnd());
+  EndDialog(IDCANCEL);
+  return 0;
+}
+
+Answer Setup_CQ_WW::OnDestroy(WPARAM, LPARAM) {
+  m_logic.CloseToolWindows();
+  return std::nullopt;
+}
+
+// The window was the thread's reason to run.
+void Setup_CQ_WW::OnFinalMessage() { PostQuitMessage(0); }
 
 // The first step of the call-details update: the wanted windows are opened.
 // The rest of the update follows the typed call and the frequency.
 void Setup_CQ_WW::UpdateCallDetails() {
   m_logic.OpenWantedWindows();
   m_state.m_detailsIdle = 1;
-}
-
-bool Setup_CQ_WW::OnCommand(int id, int code, HWND control) {
-  if (code != BN_CLICKED) return Dialog::OnCommand(id, code, control);
-  switch (id) {
-    case IDC_SETUP_MODE_CW: m_logic.OnModeCw(); return true;
-    case IDC_SETUP_MODE_SSB: m_logic.OnModeSsb(); return true;
-    case IDC_SETUP_VIEW_ZONE: m_logic.OnToggle(ToolWindow::kZoneFlags); return true;
-    case IDC_SETUP_VIEW_MULTIPLIER: m_logic.OnToggle(ToolWindow::kMultiplier); return true;
-    case IDC_SETUP_VIEW_MULTIPLIER_EXTENDED:
-      m_logic.OnToggle(ToolWindow::kExtendedMultiplier);
-      return true;
-    case IDC_SETUP_VIEW_ZONE_SEARCH: m_logic.OnToggle(ToolWindow::kZoneSearch); return true;
-    case IDC_SETUP_WINDOW_ON_TOP: m_logic.OnWindowOnTop(); return true;
-    case IDC_SETUP_NEW_STYLE: m_logic.OnNewStyle(); return true;
-    case IDC_SETUP_CALL_DETAILS: return true;
-    default: return Dialog::OnCommand(id, code, control);
-  }
-}
-
-HBRUSH Setup_CQ_WW::OnCtlColor(UINT, HDC dc, HWND) {
-  SetTextColor(dc, RGB(0, 0, 0));
-  SetBkColor(dc, kBackground);
-  return m_backgroundBrush;
 }
 
 void Setup_CQ_WW::DoDataExchange(DataExchange& dx) {

@@ -3,20 +3,23 @@
 // WM_CALL_DETAILS.
 //
 // It runs modeless on the user-interface thread, whose loop ends when the
-// window is gone; that loop is the window's "modal" run. However it ends
-// (Enter, Escape, the close message, the unloading), its tool windows close
-// first, in their closing order.
+// window is gone (the window posts the thread's quit message as its last
+// act); that loop is the window's "modal" run. However it ends (Enter,
+// Escape, the close message, the unloading), its tool windows close first,
+// in their closing order.
 #ifndef STATS_UI_CONTROL_SETUP_CQ_WW_H_
 #define STATS_UI_CONTROL_SETUP_CQ_WW_H_
 
 #include <windows.h>
 
+#include <mutex>
+
+#include "engine/contest_state.h"
+#include "engine/settings.h"
 #include "ui/control/control_window_logic.h"
 #include "ui/control/win32_host_link.h"
+#include "ui/control_colours.h"
 #include "ui/dialog.h"
-
-struct PluginState;
-class Settings;
 
 // Posted to the control window when the call being typed or the log changed;
 // both parameters 0.
@@ -28,26 +31,41 @@ constexpr UINT WM_END_WINDOWS = WM_USER + 0x501;
 
 class Setup_CQ_WW : public Dialog, private ControlWindowView {
  public:
-  Setup_CQ_WW(PluginState& state, Settings& settings, Win32HostLink& host, ToolWindowSet& tools);
-  ~Setup_CQ_WW() override;
+  // `lock` guards `state`; `memory` is the window thread's own.
+  Setup_CQ_WW(std::mutex& lock, ContestState& state, WindowMemory& memory, Settings& settings,
+              Win32HostLink& host, ToolWindowSet& tools);
+
+  const MessageMap<Dialog>& Messages() const override;
 
  protected:
-  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL OnInitDialog() override;
-  bool OnCommand(int id, int code, HWND control) override;
-  HBRUSH OnCtlColor(UINT message, HDC dc, HWND control) override;
   void DoDataExchange(DataExchange& dx) override;
+  void OnFinalMessage() override;
 
  private:
   void ShowTexts(const ControlTexts& texts) override;
   void RefreshChecks() override { UpdateData(false); }
   void PostUpdate() override;
+
+  Answer OnSetCursor(WPARAM, LPARAM);
+  Answer OnCallDetails(WPARAM, LPARAM);
+  Answer OnEndWindows(WPARAM, LPARAM);
+  Answer OnDestroy(WPARAM, LPARAM);
+  void OnModeCw() { m_logic.OnModeCw(); }
+  void OnModeSsb() { m_logic.OnModeSsb(); }
+  void OnViewZone() { m_logic.OnToggle(ToolWindowKind::kZoneFlags); }
+  void OnViewMultiplier() { m_logic.OnToggle(ToolWindowKind::kMultiplier); }
+  void OnViewMultiplierExtended() { m_logic.OnToggle(ToolWindowKind::kExtendedMultiplier); }
+  void OnViewZoneSearch() { m_logic.OnToggle(ToolWindowKind::kZoneSearch); }
+  void OnWindowOnTop() { m_logic.OnWindowOnTop(); }
+  void OnNewStyle() { m_logic.OnNewStyle(); }
+  void OnCallDetailsBox() {}
   void UpdateCallDetails();
 
-  PluginState& m_state;
+  ContestState& m_state;
   Win32HostLink& m_host;
   ControlWindowLogic m_logic;
-  HBRUSH m_backgroundBrush = nullptr;
+  ControlColours m_colours;
 };
 
 #endif  // STATS_UI_CONTROL_SETUP_CQ_WW_H_

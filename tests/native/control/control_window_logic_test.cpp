@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
 #include "control/recording_control_fakes.h"
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 #include "reports/memory_settings.h"
 #include "support/temp_folder.h"
 
@@ -29,13 +30,15 @@ class ControlWindowTest : public ::testing::Test {
   }
 
   TempFolder folder;
-  PluginState state;
+  std::mutex lock;
+  ContestState state;
+  WindowMemory memory;
   MemorySettings settings;
   Journal journal;
   RecordingHostLink host{journal};
   RecordingToolWindows tools{journal};
   RecordingView view{journal};
-  ControlWindowLogic logic{state, settings, host, tools, view};
+  ControlWindowLogic logic{lock, state, memory, settings, host, tools, view};
 };
 
 // The start of a control window, from the settings it finds.
@@ -71,13 +74,13 @@ TEST_F(ControlWindowTest, StartsFromTheSettings) {
     settings.writes.clear();
     journal.clear();
     state.m_russianUi = c.russian;
-    ControlWindowLogic fresh{state, settings, host, tools, view};
+    ControlWindowLogic fresh{lock, state, memory, settings, host, tools, view};
 
-    ControlWindowLogic::Position at = fresh.LoadSettings();
+    const ScreenPoint at = fresh.LoadSettings();
     EXPECT_EQ(at.x, c.x);
     EXPECT_EQ(at.y, c.y);
-    EXPECT_EQ(state.m_lastWindowX, c.x);
-    EXPECT_EQ(state.m_lastWindowY, c.y);
+    EXPECT_EQ(memory.m_lastWindow.x, c.x);
+    EXPECT_EQ(memory.m_lastWindow.y, c.y);
     const bool cw = c.keys.count("setup_mode_cw") && c.keys.at("setup_mode_cw") == "1";
     const std::string title =
         c.title ? c.title : ru + (cw ? " CQ-WW-CW-2026" : " CQ-WW-SSB-2026");
@@ -90,7 +93,7 @@ TEST_F(ControlWindowTest, StartsFromTheSettings) {
     journal.clear();
     EXPECT_TRUE(fresh.GreetHost());
     EXPECT_EQ(journal, c.commands);
-    EXPECT_EQ(state.m_bandNames,
+    EXPECT_EQ(memory.m_bandNames,
               (std::vector<std::string>{"160m", "80m", "40m", "20m", "15m", "10m"}));
   }
 }
@@ -105,7 +108,7 @@ TEST_F(ControlWindowTest, StartReadsTheViewAndOnTopOptions) {
   EXPECT_EQ(logic.m_viewZoneSearch, 1);
   EXPECT_EQ(logic.m_viewZone, 1);  // always wanted, whatever the key says
   EXPECT_EQ(logic.m_windowOnTop, 1);
-  EXPECT_EQ(state.m_toolWindowsOnTop, 1);
+  EXPECT_EQ(memory.m_toolWindowsOnTop, 1);
   EXPECT_EQ(journal, (Journal{"texts Setup CQ-WW-SSB-2026", "refresh"}));
 }
 
@@ -188,17 +191,17 @@ TEST_F(ControlWindowTest, ModeSwitchNamesTheFileAfterTheContestsLastDay) {
 // The view boxes follow whether the window exists, not the box's new state.
 TEST_F(ControlWindowTest, ToggleFollowsWhetherTheWindowExists) {
   struct Case {
-    ToolWindow window;
+    ToolWindowKind window;
     bool existed;
     const char* key;
   } cases[] = {
-      {ToolWindow::kMultiplier, false, "setup_view_multiplier"},
-      {ToolWindow::kMultiplier, true, "setup_view_multiplier"},
-      {ToolWindow::kExtendedMultiplier, false, "setup_view_multiplier_extended"},
-      {ToolWindow::kExtendedMultiplier, true, "setup_view_multiplier_extended"},
-      {ToolWindow::kZoneSearch, false, "setup_not_work_zone"},
-      {ToolWindow::kZoneSearch, true, "setup_not_work_zone"},
-      {ToolWindow::kZoneFlags, false, "setup_view_zone"},
+      {ToolWindowKind::kMultiplier, false, "setup_view_multiplier"},
+      {ToolWindowKind::kMultiplier, true, "setup_view_multiplier"},
+      {ToolWindowKind::kExtendedMultiplier, false, "setup_view_multiplier_extended"},
+      {ToolWindowKind::kExtendedMultiplier, true, "setup_view_multiplier_extended"},
+      {ToolWindowKind::kZoneSearch, false, "setup_not_work_zone"},
+      {ToolWindowKind::kZoneSearch, true, "setup_not_work_zone"},
+      {ToolWindowKind::kZoneFlags, false, "setup_view_zone"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(Name(c.window)) + (c.existed ? " open" : " closed"));
@@ -222,8 +225,8 @@ TEST_F(ControlWindowTest, WindowOnTopClosesTheToolWindowsAndKeepsTheirMembers) {
   settings.values = {{"setup_view_multiplier", "1"}, {"setup_view_multiplier_extended", "1"},
                      {"setup_not_work_zone", "1"}};
   logic.LoadSettings();
-  tools.open = {ToolWindow::kZoneFlags, ToolWindow::kMultiplier, ToolWindow::kExtendedMultiplier,
-                ToolWindow::kZoneSearch};
+  tools.open = {ToolWindowKind::kZoneFlags, ToolWindowKind::kMultiplier, ToolWindowKind::kExtendedMultiplier,
+                ToolWindowKind::kZoneSearch};
   journal.clear();
   settings.writes.clear();
 
@@ -232,7 +235,7 @@ TEST_F(ControlWindowTest, WindowOnTopClosesTheToolWindowsAndKeepsTheirMembers) {
   EXPECT_EQ(journal, (Journal{"close extended", "close multiplier", "close zone flags",
                               "close zone search", "refresh", "post update"}));
   EXPECT_EQ(Written(), (Keys{{"setup_window_on_top", "1"}}));
-  EXPECT_EQ(state.m_toolWindowsOnTop, 1);
+  EXPECT_EQ(memory.m_toolWindowsOnTop, 1);
   EXPECT_EQ(logic.m_viewMultiplier + logic.m_viewMultiplierExtended + logic.m_viewZoneSearch, 3);
 
   // The update opens them again, the hidden zone flags first.
@@ -246,7 +249,7 @@ TEST_F(ControlWindowTest, WindowOnTopClosesTheToolWindowsAndKeepsTheirMembers) {
   journal.clear();
   logic.OnWindowOnTop();
   EXPECT_EQ(journal, (Journal{"refresh", "post update"}));
-  EXPECT_EQ(state.m_toolWindowsOnTop, 0);
+  EXPECT_EQ(memory.m_toolWindowsOnTop, 0);
 }
 
 TEST_F(ControlWindowTest, WithoutAHostTheUpdateOpensNothing) {
@@ -263,7 +266,7 @@ TEST_F(ControlWindowTest, WithoutAHostTheUpdateOpensNothing) {
 TEST_F(ControlWindowTest, OpenWantedWindowsSkipsTheOpenOnesAndWritesTheOthersKeys) {
   settings.values = {{"setup_view_multiplier", "1"}, {"setup_not_work_zone", "1"}};
   logic.LoadSettings();
-  tools.open = {ToolWindow::kMultiplier};
+  tools.open = {ToolWindowKind::kMultiplier};
   journal.clear();
   settings.writes.clear();
   logic.OpenWantedWindows();
@@ -272,8 +275,8 @@ TEST_F(ControlWindowTest, OpenWantedWindowsSkipsTheOpenOnesAndWritesTheOthersKey
 }
 
 TEST_F(ControlWindowTest, EndingClosesEveryToolWindowInOrder) {
-  tools.open = {ToolWindow::kZoneFlags, ToolWindow::kMultiplier, ToolWindow::kExtendedMultiplier,
-                ToolWindow::kZoneSearch};
+  tools.open = {ToolWindowKind::kZoneFlags, ToolWindowKind::kMultiplier, ToolWindowKind::kExtendedMultiplier,
+                ToolWindowKind::kZoneSearch};
   logic.CloseToolWindows();
   EXPECT_EQ(journal, (Journal{"close extended", "close zone search", "close zone flags",
                               "close multiplier"}));
@@ -298,7 +301,7 @@ TEST_F(ControlWindowTest, PositionIsSavedOnlyWhenItMoved) {
     EXPECT_EQ(Written(), c.written) << c.x << "," << c.y;
   }
   // A tool window saved its own position into the shared pair meanwhile.
-  state.m_lastWindowX = 300;
+  memory.m_lastWindow.x = 300;
   settings.writes.clear();
   logic.SavePosition(1, 2);
   EXPECT_EQ(Written(), (Keys{{"setup_cq_ww_x", "1"}}));

@@ -12,12 +12,12 @@
 
 using Journal = std::vector<std::string>;
 
-inline const char* Name(ToolWindow window) {
+inline const char* Name(ToolWindowKind window) {
   switch (window) {
-    case ToolWindow::kZoneFlags: return "zone flags";
-    case ToolWindow::kMultiplier: return "multiplier";
-    case ToolWindow::kExtendedMultiplier: return "extended";
-    case ToolWindow::kZoneSearch: return "zone search";
+    case ToolWindowKind::kZoneFlags: return "zone flags";
+    case ToolWindowKind::kMultiplier: return "multiplier";
+    case ToolWindowKind::kExtendedMultiplier: return "extended";
+    case ToolWindowKind::kZoneSearch: return "zone search";
   }
   return "?";
 }
@@ -50,14 +50,14 @@ class RecordingHostLink : public HostLink {
 class RecordingToolWindows : public ToolWindowSet {
  public:
   explicit RecordingToolWindows(Journal& journal) : m_journal(journal) {}
-  std::set<ToolWindow> open;
+  std::set<ToolWindowKind> open;
 
-  bool Exists(ToolWindow window) override { return open.count(window) != 0; }
-  void Open(ToolWindow window, bool shown) override {
+  bool Exists(ToolWindowKind window) override { return open.count(window) != 0; }
+  void Open(ToolWindowKind window, bool shown) override {
     open.insert(window);
     m_journal.push_back(std::string("open ") + Name(window) + (shown ? "" : " hidden"));
   }
-  void Close(ToolWindow window) override {
+  void Close(ToolWindowKind window) override {
     if (open.erase(window)) m_journal.push_back(std::string("close ") + Name(window));
   }
 

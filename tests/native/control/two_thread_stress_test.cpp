@@ -1,9 +1,9 @@
 // The host's thread and the window thread on one PluginState, each running its
 // own operations as fast as it can: intake, call check, removal and the report
 // on one side; the control window's mode switches (which rename and restart the
-// bad-QSO file), on-top toggles, position saves and window openings on the
-// other. Meant for ThreadSanitizer (tools/tsan.sh): any access outside the
-// state's lock shows as a race. Without it, it still checks that the answers
+// bad-QSO file), on-top toggles, position saves, window openings and the info
+// button's copy of the state on the other. Meant for ThreadSanitizer
+// (tools/tsan.sh): any access outside the state's lock shows as a race. Without it, it still checks that the answers
 // stay those of the rules whatever the other thread does.
 #include <gtest/gtest.h>
 
@@ -21,6 +21,7 @@
 #include "reports/memory_settings.h"
 #include "reports/result_report.h"
 #include "ui/control/control_window_logic.h"
+#include "ui/windows/info_button_picture.h"
 
 namespace {
 
@@ -53,7 +54,8 @@ TEST(TwoThreadStress, HostCallsAndWindowHandlersShareTheStateUnderItsLock) {
     RecordingHostLink host{journal};
     RecordingToolWindows tools{journal};
     RecordingView view{journal};
-    ControlWindowLogic logic{state, settings, host, tools, view};
+    WindowMemory memory;
+    ControlWindowLogic logic{state.m_lock, state, memory, settings, host, tools, view};
     logic.LoadSettings();
     logic.GreetHost();
     while (!hostDone) {
@@ -61,6 +63,9 @@ TEST(TwoThreadStress, HostCallsAndWindowHandlersShareTheStateUnderItsLock) {
       logic.OnWindowOnTop();
       logic.OpenWantedWindows();
       logic.SavePosition(windowRounds, -windowRounds);
+      // The info button's paint: the current band's countries, sorted in place.
+      TakeInfoButtonData(state.m_lock, std::string(), 3, state.m_bandInfoRows,
+                         state.m_bandCountries);
       state.m_detailsIdle = 1;  // the update ends
       journal.clear();
       ++windowRounds;
@@ -92,7 +97,7 @@ TEST(TwoThreadStress, HostCallsAndWindowHandlersShareTheStateUnderItsLock) {
     if (i % 9 == 8) RemoveQso(state, windows, StressQso(i - 4));
     if (i % 50 == 0) {
       int out = 0;
-      GetResult(state, hostSettings, windows, &out);
+      GetResult(state, state, hostSettings, windows, &out);
     }
   }
   hostDone = true;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/file_system.h"
-#include "plugin/host_version.h"
+#include "engine/file_system.h"
+#include "engine/host_version.h"
 #include "plugin/ini_file_settings.h"
 #include "support/temp_folder.h"
 
@@ -163,6 +163,7 @@ TEST_F(HostVersionTest, FindsTheVersionAsTheHostWritesIt) {
       {"first line wins", {"Qalo2.ini"}, "Qalo=2.18\r\nQalo=2.20\r\n", "", "2.18"},
       {"line feeds only", {"Qalo2.ini"}, "[Main]\nQalo=2.14R\n", "", "2.14R"},
       {"last line without end", {"Qalo2.ini"}, "[Main]\r\nQalo=2.16", "", "2.16"},
+      {"lone CR at the end is text", {"Qalo2.ini"}, "Qalo=2.16\r", "", "2.16\r"},
       {"no Qalo= line", {"Qalo2.ini"}, "[Main]\r\nqalo=2.20\r\n", "2.19", "2.19"},
       {"not in the working folder", {"Qalo2.ini"}, nullptr, "2.19", "2.19"},
   };

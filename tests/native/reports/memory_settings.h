@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "plugin/settings.h"
+#include "engine/settings.h"
 
 class MemorySettings : public Settings {
  public:

@@ -43,7 +43,7 @@ class ResultReport : public ::testing::Test {
 
   std::string Result() {
     int out = 0;
-    const std::string text = GetResult(state, settings, windows, &out);
+    const std::string text = GetResult(state, state, settings, windows, &out);
     EXPECT_EQ(out, -1);
     return text;
   }

@@ -6,8 +6,8 @@
 // In the DLL this is the platform's private-profile service, which both of the
 // plug-in's threads share safely; natively a small ini-file implementation with
 // the same read-back behaviour.
-#ifndef STATS_PLUGIN_SETTINGS_H_
-#define STATS_PLUGIN_SETTINGS_H_
+#ifndef STATS_ENGINE_SETTINGS_H_
+#define STATS_ENGINE_SETTINGS_H_
 
 #include <string>
 
@@ -26,4 +26,4 @@ class Settings {
   void WriteInt(const std::string& key, int value);
 };
 
-#endif  // STATS_PLUGIN_SETTINGS_H_
+#endif  // STATS_ENGINE_SETTINGS_H_
