@@ -74,24 +74,33 @@ void BadQsoFile::RewriteWithout(const std::string& path, int isCw, const std::st
                                 const std::string& timeKey) {
   Release();
   if (path.empty()) return;
-  std::vector<std::string> lines;
+  std::string old;
   bool missing = false;
-  if (!ReadTextLines(path, &lines, &missing)) {
+  if (!ReadTextFile(path, &old, &missing)) {
     // A file we cannot read may still hold the operator's lines: keep it.
     if (missing) Start(path, isCw);
     return;
   }
+  std::vector<std::string> lines;
+  SplitTextLines(old, &lines);
+
+  std::string content = BadQsoHeader(isCw) + kLineEnd;
+  content.reserve(old.size() + 2);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    const bool belongs = line.find(call) != std::string::npos &&
+                         line.find(timeKey) != std::string::npos;
+    if (belongs) continue;
+    content += line;
+    content += kLineEnd;
+  }
+  // Most removals are of a QSO that has no line here: the file stays as it is.
+  if (content == old) return;
 
   const std::string temporary = path + ".tmp";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) return;
-  bool ok = WriteLine(file, BadQsoHeader(isCw));
-  for (std::size_t i = 1; ok && i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    bool belongs = line.find(call) != std::string::npos &&
-                   line.find(timeKey) != std::string::npos;
-    if (!belongs) ok = WriteLine(file, line);
-  }
+  bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
   ok = (std::fclose(file) == 0) && ok;
   if (!ok || !ReplaceFileWith(temporary, path)) std::remove(temporary.c_str());
 }

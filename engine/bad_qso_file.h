@@ -60,8 +60,9 @@ class BadQsoFile {
   // every old QSO line (the old header skipped) except those that contain both
   // `call` and `timeKey`, in their old order. The new content goes to a file
   // beside the old one that then replaces it in one step, so a failure midway
-  // leaves the old file whole. A missing file is started anew with the header;
-  // a file that exists but cannot be read is left as it is.
+  // leaves the old file whole; content that would not change is not written
+  // at all. A missing file is started anew with the header; a file that exists
+  // but cannot be read is left as it is.
   void RewriteWithout(const std::string& path, int isCw, const std::string& call,
                       const std::string& timeKey);
 

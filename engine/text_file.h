@@ -1,14 +1,20 @@
-// ReadTextLines: a whole text file split into lines, line ends (LF or CR LF)
-// removed; a last line without a line end counts. The one reader of the
-// plug-in's own text files.
+// The one reader of the plug-in's own text files: a whole file read at once,
+// and split into lines, line ends (LF or CR LF) removed; a last line without a
+// line end counts.
 #ifndef STATS_ENGINE_TEXT_FILE_H_
 #define STATS_ENGINE_TEXT_FILE_H_
 
 #include <string>
 #include <vector>
 
-// False when the file cannot be opened or read to its end; `missing`, when
-// given, then tells whether the file does not exist at all.
+// The file's bytes. False when the file cannot be opened or read to its end;
+// `missing`, when given, then tells whether the file does not exist at all.
+bool ReadTextFile(const std::string& path, std::string* content, bool* missing = nullptr);
+
+// The lines of `content`, appended to `lines`.
+void SplitTextLines(const std::string& content, std::vector<std::string>* lines);
+
+// ReadTextFile, then SplitTextLines.
 bool ReadTextLines(const std::string& path, std::vector<std::string>* lines,
                    bool* missing = nullptr);
 

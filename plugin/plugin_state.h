@@ -20,10 +20,15 @@
 #include "engine/contest_rules.h"
 #include "engine/qso_store.h"
 #include "reports/cabrillo_log.h"
+#include "reports/score_index.h"
 
 constexpr int kBandCount = 6;
 
 struct PluginState {
+  PluginState() { m_qsoStore.SetObserver(&m_scoreIndex); }
+  PluginState(const PluginState&) = delete;
+  PluginState& operator=(const PluginState&) = delete;
+
   // Run data, written by every statistics reset.
   int m_exportMode = 0;
   std::string m_contestant;
@@ -43,7 +48,8 @@ struct PluginState {
   int m_htmlReport = 0;                // set by setVersion, never cleared
   std::atomic<int> m_detailsIdle{1};   // no WM_CALL_DETAILS is waiting
 
-  // Log data.
+  // Log data. The score index watches the store, so it is made before it.
+  ScoreIndex m_scoreIndex;
   QsoStore m_qsoStore;
   std::vector<std::string> m_workedBands;  // distinct bands, band-list spelling
   const CContestRules m_bands{"160m", "80m", "40m", "20m", "15m", "10m"};

@@ -86,7 +86,7 @@ const char* GetResult(PluginState& state, Settings& settings, WindowSide& window
     AppendPrintf(text, kColumnHeads, kBand, kQsos, kPoints, kDxcc, kZone);
   }
 
-  const ScoreSummary s = ComputeScore(state);
+  const ScoreSummary s = CurrentScore(state);
   if (html)
     RenderHtml(s, text);
   else

@@ -8,22 +8,14 @@
 #include <unordered_set>
 
 #include "plugin/plugin_state.h"
+#include "reports/score_index.h"
+#include "reports/score_rules.h"
 
 namespace {
-
-const char kNorthAmerica[] = "NA";
 
 // Half a second in days: the span is rounded to the nearest second.
 constexpr double kHalfSecond = 5.787037037037037e-6;
 constexpr double kMinutesPerDay = 1440.0;
-
-// The date scale's own reading of a day count: before 1899-12-30 the fraction
-// counts forward into the day, so -1.25 lies after -1.0 as 06:00 of that day.
-double LinearDays(double d) {
-  if (d >= 0) return d;
-  const double c = std::ceil(d);
-  return c - (d - c);
-}
 
 // Sorting key of a band name: padded on the left with '0' to 20 characters, so
 // that "160m" sorts before "80m" the way the contest lists its bands.
@@ -61,7 +53,25 @@ int CountLines(const std::string& path) {
   return lines;
 }
 
+// The rejected QSOs and the score, once the rows and the dupes are known.
+void Finish(int fileLines, ScoreSummary& s) {
+  // The file holds a heading line and one line per rejected QSO or dupe.
+  const int rejected = std::max(fileLines - s.dupes, 1);
+  s.badQsos = rejected - 1;
+  // Wider arithmetic: a log large enough to pass the int range saturates
+  // instead of wrapping.
+  const long long score = static_cast<long long>(s.totalPoints) *
+                          (static_cast<long long>(s.totalCountries) + s.totalZones);
+  s.score = static_cast<int>(std::min<long long>(score, std::numeric_limits<int>::max()));
+}
+
 }  // namespace
+
+double LinearDays(double d) {
+  if (d >= 0) return d;
+  const double c = std::ceil(d);
+  return c - (d - c);
+}
 
 long long RateMinutesBetween(double reference, double time) {
   const double span = LinearDays(reference) - LinearDays(time);
@@ -76,11 +86,7 @@ long long RateMinutesBetween(double reference, double time) {
 }
 
 int QsoPoints(const PluginState& state, const CInfo& qso) {
-  if (qso.m_prefix == state.m_ownPrefix) return 0;
-  if (qso.m_continent != state.m_ownContinent) return 3;
-  // The contest gives two points for another country of one's own continent
-  // only in North America.
-  return state.m_ownContinent == kNorthAmerica ? 2 : 1;
+  return QsoPointsFor(state.m_ownPrefix, state.m_ownContinent, qso);
 }
 
 ScoreSummary ComputeScore(PluginState& state) {
@@ -130,7 +136,7 @@ ScoreSummary ComputeScore(PluginState& state) {
   };
 
   for (const CInfo& qso : store) {
-    if (qso.m_call.empty()) continue;
+    if (IsIgnoredByScore(qso.m_call)) continue;
     Row* row = rowOf(qso.m_band);
     if (!row) continue;
     s.dupes += qso.m_dupe;
@@ -152,16 +158,17 @@ ScoreSummary ComputeScore(PluginState& state) {
         }
       }
     }
-    if (row->seenCountries.insert(qso.m_prefix).second) {
+    const MultiplierKeys keys = MultiplierKeysOf(qso);
+    if (keys.country && row->seenCountries.insert(qso.m_prefix).second) {
       row->countries->push_back(qso.m_prefix);
       ++row->score.countries;
     }
     const unsigned zone = static_cast<unsigned>(qso.m_zone);
-    bool newZone;
-    if (zone < row->seenSmallZones.size()) {
+    bool newZone = false;
+    if (keys.zone && zone < row->seenSmallZones.size()) {
       newZone = !row->seenSmallZones.test(zone);
       row->seenSmallZones.set(zone);
-    } else {
+    } else if (keys.zone) {
       newZone = row->seenZones.insert(zone).second;
     }
     if (newZone) {
@@ -178,13 +185,33 @@ ScoreSummary ComputeScore(PluginState& state) {
     s.rows.push_back(row.score);
   }
 
-  // The file holds a heading line and one line per rejected QSO or dupe.
-  const int rejected = std::max(fileLines - s.dupes, 1);
-  s.badQsos = rejected - 1;
-  // Wider arithmetic: a log large enough to pass the int range saturates
-  // instead of wrapping.
-  const long long score = static_cast<long long>(s.totalPoints) *
-                          (static_cast<long long>(s.totalCountries) + s.totalZones);
-  s.score = static_cast<int>(std::min<long long>(score, std::numeric_limits<int>::max()));
+  Finish(fileLines, s);
+  return s;
+}
+
+ScoreSummary CurrentScore(PluginState& state) {
+  SortBands(state.m_workedBands);
+  const std::vector<std::string>& listed = state.m_workedBands;
+  ScoreIndex::Reading reading;
+  reading.ownPrefix = state.m_ownPrefix;
+  reading.ownContinent = state.m_ownContinent;
+  reading.countRates = state.m_exportMode == 0;
+  reading.listed = &listed;
+  bool taken[kBandCount] = {};
+  for (std::size_t r = 0; r < listed.size(); ++r) {
+    // Two listed names that are equal or share a band's lists make rows the
+    // pass fills in its own way; intake never lists such names, and the pass
+    // answers for them.
+    for (std::size_t q = 0; q < r; ++q)
+      if (listed[q] == listed[r]) return ComputeScore(state);
+    const int index = state.m_bands.IndexOf(listed[r]);
+    if (index >= 0 && taken[index]) return ComputeScore(state);
+    if (index >= 0) taken[index] = true;
+    reading.countryLists.push_back(index >= 0 ? &state.m_bandCountries[index] : nullptr);
+    reading.zoneLists.push_back(index >= 0 ? &state.m_bandZones[index] : nullptr);
+  }
+  ScoreSummary s;
+  state.m_scoreIndex.Summarise(state.m_qsoStore, reading, &s);
+  Finish(CountLines(state.m_badQsoPath), s);
   return s;
 }

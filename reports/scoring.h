@@ -7,16 +7,18 @@
 // held). It reads the bad-QSO file to count the rejected QSOs and writes
 // nothing else; storing the score as the claimed score is the caller's step.
 //
-// Rules, each comparison exact and case-sensitive: a QSO with the own country
-// scores 0, one with another continent 3, one with another country of the own
-// continent 1, or 2 when the own continent is North America ("NA"). Countries
-// and zones count once per band. A QSO counts when its call is not empty and
-// it is not flagged invalid; a dupe adds only to `dupes`.
+// Rules (score_rules.h): points by own country and continent; countries and
+// zones count once per band. A QSO counts when its call is not empty and it is
+// not flagged invalid; a dupe adds only to `dupes`.
 //
 // Rates are taken on the band of the last stored QSO (the reference band): the
 // QSOs less than 60 and less than 10 minutes, rounded to the second, before the
 // reference time, which is the last QSO's time when the store holds at least
 // two and day 0 otherwise. Export runs leave every rate counter at 0.
+//
+// CurrentScore gives the same summary and leaves the same state behind, read
+// from the incremental score (score_index.h) instead of a pass over the store;
+// the host asks for it after every QSO.
 //
 // Runs on the host's thread under the state's lock, like every exported call.
 #ifndef STATS_REPORTS_SCORING_H_
@@ -56,6 +58,11 @@ struct ScoreSummary {
 int QsoPoints(const PluginState& state, const CInfo& qso);
 
 ScoreSummary ComputeScore(PluginState& state);
+ScoreSummary CurrentScore(PluginState& state);
+
+// The date scale's own reading of a day count: before 1899-12-30 the fraction
+// counts forward into the day, so -1.25 lies after -1.0 as 06:00 of that day.
+double LinearDays(double days);
 
 // Whole minutes between `reference` and `time` (days on the date scale),
 // rounded to the nearest second first; negative when `time` is later. Values
