@@ -2,6 +2,7 @@
 // bad-QSO file (never losing it) and the requests to the windows.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "engine/bad_qso_file.h"
@@ -124,6 +125,33 @@ TEST_F(RemovalTest, RewritesTheFileWithoutTheQsosLines) {
             "W1AW 0012\r\n",
             BadQsos());
   EXPECT_FALSE(fs::exists(std::string(kBadQsoFile) + ".tmp"));
+}
+
+// Most removals are of a QSO without a line; the file is written only when its
+// bytes would change, header and line ends included.
+TEST_F(RemovalTest, WritesTheFileOnlyWhenItsContentChanges) {
+  const struct {
+    const char* name;
+    int isCw;
+    const char* content;
+    bool written;
+  } cases[] = {
+      {"no line of the QSO", 0, "CQ WW SSB DX Contest UBN file \r\nQSO:  K1ZZ 0012 \r\n", false},
+      {"header only", 0, "CQ WW SSB DX Contest UBN file \r\n", false},
+      {"a line of the QSO", 0, "CQ WW SSB DX Contest UBN file \r\nQSO:  W1AW 0012 \r\n", true},
+      {"header of the other mode", 1, "CQ WW SSB DX Contest UBN file \r\n", true},
+      {"a line without CR", 0, "CQ WW SSB DX Contest UBN file \r\nQSO:  K1ZZ 0012 \n", true},
+      {"a last line without end", 0, "CQ WW SSB DX Contest UBN file \r\nQSO:  K1ZZ 0012 ", true},
+  };
+  for (const auto& c : cases) {
+    TempFolder::Write(kBadQsoFile, c.content);
+    const auto old = fs::last_write_time(kBadQsoFile) - std::chrono::hours(1);
+    fs::last_write_time(kBadQsoFile, old);
+    state->m_isCw = c.isCw;
+    RemoveQso(*state, windows, Qso("W1AW"));
+    EXPECT_EQ(c.written, fs::last_write_time(kBadQsoFile) != old) << c.name;
+    EXPECT_FALSE(fs::exists(std::string(kBadQsoFile) + ".tmp")) << c.name;
+  }
 }
 
 TEST_F(RemovalTest, RejectedQsoLeavesTheFileThroughRemovalToo) {
