@@ -1,6 +1,6 @@
 #include "engine/bad_qso_file.h"
 
-#include <vector>
+#include <string_view>
 
 #include "engine/text_file.h"
 #include "plugin/file_system.h"
@@ -81,19 +81,20 @@ void BadQsoFile::RewriteWithout(const std::string& path, int isCw, const std::st
     if (missing) Start(path, isCw);
     return;
   }
-  std::vector<std::string> lines;
-  SplitTextLines(old, &lines);
-
   std::string content = BadQsoHeader(isCw) + kLineEnd;
   content.reserve(old.size() + 2);
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    const bool belongs = line.find(call) != std::string::npos &&
-                         line.find(timeKey) != std::string::npos;
-    if (belongs) continue;
+  bool header = true;
+  ForEachTextLine(old, [&](std::string_view line) {
+    if (header) {
+      header = false;
+      return;
+    }
+    const bool belongs = line.find(call) != std::string_view::npos &&
+                         line.find(timeKey) != std::string_view::npos;
+    if (belongs) return;
     content += line;
     content += kLineEnd;
-  }
+  });
   // Most removals are of a QSO that has no line here: the file stays as it is.
   if (content == old) return;
 

@@ -40,6 +40,7 @@ QsoStore::Slot& QsoStore::TakeSlot() {
     Slot* slot = m_free.back();
     m_free.pop_back();
     slot->record = CInfo();
+    slot->nextSameKey = nullptr;
     return *slot;
   }
   m_pool.emplace_back();
@@ -66,7 +67,7 @@ void QsoStore::GrowTable() {
     if (!entry.first) continue;
     std::size_t at = entry.hash & mask;
     while (m_table[at].first) at = (at + 1) & mask;
-    m_table[at] = std::move(entry);
+    m_table[at] = entry;
   }
 }
 
@@ -81,7 +82,7 @@ void QsoStore::EraseEntry(std::size_t hole) {
     const bool homeBetween =
         hole <= at ? (home > hole && home <= at) : (home > hole || home <= at);
     if (homeBetween) continue;
-    m_table[hole] = std::move(m_table[at]);
+    m_table[hole] = m_table[at];
     m_table[at] = CallOnBand();
     hole = at;
   }
@@ -100,41 +101,35 @@ void QsoStore::CountPrefix(const CInfo& record, int change) {
 
 bool QsoStore::File(Slot& slot, bool markDupe) {
   CInfo& record = slot.record;
+  const std::uint32_t hash = HashOf(record.m_call, record.m_band);
   std::size_t at = 0;
   try {
     // Everything that can fail comes before the first change.
     if ((m_tableUsed + 1) * 2 > m_table.size()) GrowTable();
     if (m_order.size() == m_order.capacity()) m_order.reserve(m_order.size() * 2 + 64);
-    const std::uint32_t hash = HashOf(record.m_call, record.m_band);
     at = Probe(record.m_call, record.m_band, hash);
     CountPrefix(record, +1);
-    CallOnBand& entry = m_table[at];
-    if (entry.first) {
-      try {
-        entry.later.push_back(&slot);
-      } catch (...) {
-        CountPrefix(record, -1);
-        throw;
-      }
-    } else {
-      entry.hash = hash;
-      entry.first = &slot;
-      ++m_tableUsed;
-    }
   } catch (...) {
     m_free.push_back(&slot);
     throw;
   }
 
   bool dupe = false;
-  if (markDupe) {
-    const CallOnBand& entry = m_table[at];
-    for (std::size_t i = 0; !dupe && i < entry.later.size() + 1; ++i) {
-      const Slot* earlier = i == 0 ? entry.first : entry.later[i - 1];
-      dupe = earlier != &slot && earlier->record.m_mode == record.m_mode;
+  CallOnBand& entry = m_table[at];
+  slot.nextSameKey = nullptr;
+  if (entry.first) {
+    Slot* last = entry.first;
+    for (;; last = last->nextSameKey) {
+      dupe = dupe || last->record.m_mode == record.m_mode;
+      if (!last->nextSameKey) break;
     }
-    record.m_dupe = record.m_invalid = dupe ? 1 : 0;
+    last->nextSameKey = &slot;
+  } else {
+    entry.hash = hash;
+    entry.first = &slot;
+    ++m_tableUsed;
   }
+  if (markDupe) record.m_dupe = record.m_invalid = dupe ? 1 : 0;
   slot.sequence = m_nextSequence++;
   m_order.push_back(&slot);
   if (m_observer) m_observer->Appended(record, slot.sequence);
@@ -157,15 +152,16 @@ void QsoStore::RemoveAt(int i) {
                                HashOf(record.m_call, record.m_band));
   CallOnBand& entry = m_table[at];
   if (entry.first == slot) {
-    if (entry.later.empty()) {
+    if (slot->nextSameKey)
+      entry.first = slot->nextSameKey;
+    else
       EraseEntry(at);
-    } else {
-      entry.first = entry.later.front();
-      entry.later.erase(entry.later.begin());
-    }
   } else {
-    entry.later.erase(std::find(entry.later.begin(), entry.later.end(), slot));
+    Slot* before = entry.first;
+    while (before->nextSameKey != slot) before = before->nextSameKey;
+    before->nextSameKey = slot->nextSameKey;
   }
+  slot->nextSameKey = nullptr;
   CountPrefix(record, -1);
   m_order.erase(m_order.begin() + i);
 }
@@ -192,10 +188,8 @@ bool QsoStore::HasCallOnBandInMode(const std::string& call, const std::string& b
                                    const std::string& mode) const {
   if (m_table.empty()) return false;
   const CallOnBand& entry = m_table[Probe(call, band, HashOf(call, band))];
-  if (!entry.first) return false;
-  if (entry.first->record.m_mode == mode) return true;
-  for (const Slot* later : entry.later)
-    if (later->record.m_mode == mode) return true;
+  for (const Slot* slot = entry.first; slot; slot = slot->nextSameKey)
+    if (slot->record.m_mode == mode) return true;
   return false;
 }
 
@@ -212,11 +206,8 @@ int QsoStore::FindFirst(const std::string& call, const std::string& mode, const 
                         const COleDateTime& time) const {
   if (m_table.empty()) return -1;
   const CallOnBand& entry = m_table[Probe(call, band, HashOf(call, band))];
-  if (!entry.first) return -1;
-  // The entry keeps store order, so its first match is the scan's.
-  for (std::size_t i = 0; i < entry.later.size() + 1; ++i) {
-    const Slot* slot = i == 0 ? entry.first : entry.later[i - 1];
+  // The chain keeps store order, so its first match is the scan's.
+  for (const Slot* slot = entry.first; slot; slot = slot->nextSameKey)
     if (slot->record.m_mode == mode && slot->record.m_time == time) return PositionOf(slot);
-  }
   return -1;
 }

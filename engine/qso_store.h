@@ -44,6 +44,7 @@ class QsoStore {
   struct Slot {
     CInfo record;
     std::uint64_t sequence = 0;
+    Slot* nextSameKey = nullptr;  // the next record of its (call, band)
   };
 
  public:
@@ -122,12 +123,12 @@ class QsoStore {
   const_iterator end() const { return const_iterator(m_order.end()); }
 
  private:
-  // The records of one (call, band), in store order: the first inline, any
-  // later ones (dupes, the other mode) beside it. An empty entry is free.
+  // The records of one (call, band), in store order: the first here, any
+  // later ones (dupes, the other mode) chained from it. An entry without a
+  // first record is free.
   struct CallOnBand {
     std::uint32_t hash = 0;
     Slot* first = nullptr;
-    std::vector<Slot*> later;
   };
 
   const Slot& SlotAt(int i) const;

@@ -21,15 +21,7 @@ bool ReadTextFile(const std::string& path, std::string* content, bool* missing) 
 }
 
 void SplitTextLines(const std::string& content, std::vector<std::string>* lines) {
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
-    std::size_t stop = end;
-    if (stop > start && content[stop - 1] == '\r') --stop;
-    lines->push_back(content.substr(start, stop - start));
-    start = end + 1;
-  }
+  ForEachTextLine(content, [&](std::string_view line) { lines->emplace_back(line); });
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>* lines, bool* missing) {

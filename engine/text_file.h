@@ -5,11 +5,26 @@
 #define STATS_ENGINE_TEXT_FILE_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The file's bytes. False when the file cannot be opened or read to its end;
 // `missing`, when given, then tells whether the file does not exist at all.
 bool ReadTextFile(const std::string& path, std::string* content, bool* missing = nullptr);
+
+// Calls line(std::string_view) for every line of `content`, in order.
+template <typename Line>
+void ForEachTextLine(const std::string& content, Line line) {
+  std::size_t start = 0;
+  while (start < content.size()) {
+    std::size_t end = content.find('\n', start);
+    if (end == std::string::npos) end = content.size();
+    std::size_t stop = end;
+    if (stop > start && content[stop - 1] == '\r') --stop;
+    line(std::string_view(content.data() + start, stop - start));
+    start = end + 1;
+  }
+}
 
 // The lines of `content`, appended to `lines`.
 void SplitTextLines(const std::string& content, std::vector<std::string>* lines);

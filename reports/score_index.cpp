@@ -30,6 +30,11 @@ int CountWithin(const std::vector<double>& times, double reference, long long li
 
 }  // namespace
 
+ScoreIndex::Occurrences& ScoreIndex::Band::ZoneOccurrences(unsigned zone) {
+  if (zone < smallZones.size()) return smallZones[zone];
+  return otherZones[zone];
+}
+
 ScoreIndex::Band* ScoreIndex::Find(const std::string& name) {
   // Logs run on one band for a while: the last band found is tried first.
   if (m_lastBand && m_lastBand->name == name) return m_lastBand;
@@ -64,7 +69,7 @@ void ScoreIndex::Add(const CInfo& record, std::uint64_t sequence) {
   }
   if (keys.zone) {
     const unsigned zone = static_cast<unsigned>(record.m_zone);
-    Occurrences& occurrences = band.zones[zone];
+    Occurrences& occurrences = band.ZoneOccurrences(zone);
     if (occurrences.sequences.empty())
       band.zoneOrder.emplace_hint(band.zoneOrder.end(), sequence, zone);
     occurrences.sequences.push_back(sequence);
@@ -73,7 +78,11 @@ void ScoreIndex::Add(const CInfo& record, std::uint64_t sequence) {
   const double time = record.m_time.m_dt;
   if (!std::isnan(LinearDays(time))) {
     std::vector<double>& times = band.times[points];
-    times.insert(std::upper_bound(times.begin(), times.end(), time, EarlierOnScale), time);
+    // Logs arrive mostly in time order: then the time goes at the end.
+    if (times.empty() || !EarlierOnScale(time, times.back()))
+      times.push_back(time);
+    else
+      times.insert(std::upper_bound(times.begin(), times.end(), time, EarlierOnScale), time);
   }
 }
 
@@ -105,13 +114,11 @@ void ScoreIndex::Remove(const CInfo& record, std::uint64_t sequence) {
   }
   if (keys.zone) {
     const unsigned zone = static_cast<unsigned>(record.m_zone);
-    auto entry = band.zones.find(zone);
-    if (entry != band.zones.end() && EraseSequence(entry->second.sequences, sequence)) {
+    Occurrences& occurrences = band.ZoneOccurrences(zone);
+    if (EraseSequence(occurrences.sequences, sequence)) {
       band.zoneOrder.erase(sequence);
-      if (entry->second.sequences.empty())
-        band.zones.erase(entry);
-      else
-        band.zoneOrder.emplace(entry->second.sequences.front(), zone);
+      if (!occurrences.sequences.empty())
+        band.zoneOrder.emplace(occurrences.sequences.front(), zone);
     }
   }
 

@@ -61,7 +61,10 @@ class ScoreIndex : public QsoStoreObserver {
     int dupes = 0;
     std::vector<std::pair<std::uint64_t, int>> counted;  // (sequence, points), rising
     std::unordered_map<std::string, Occurrences> countries;
-    std::unordered_map<unsigned, Occurrences> zones;
+    // The forty CQ zones and a little more in place, any other number aside.
+    std::array<Occurrences, 64> smallZones;
+    std::unordered_map<unsigned, Occurrences> otherZones;
+    Occurrences& ZoneOccurrences(unsigned zone);
     // Keys by the sequence of their first occurrence: the lists' order.
     std::map<std::uint64_t, const std::string*> countryOrder;
     std::map<std::uint64_t, unsigned> zoneOrder;
