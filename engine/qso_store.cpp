@@ -18,13 +18,12 @@ std::uint32_t HashOf(const std::string& call, const std::string& band) {
   return h;
 }
 
-std::string PrefixKey(const std::string& band, const std::string& prefix) {
-  std::string key;
-  key.reserve(band.size() + prefix.size() + 1);
-  key += band;
-  key += '\0';
-  key += prefix;
-  return key;
+// The counts of one band's entry in a (const or not) list, or null.
+template <typename Entries>
+auto CountsOfBand(Entries& entries, const std::string& band) -> decltype(&entries[0].counts) {
+  for (auto& entry : entries)
+    if (entry.band == band) return &entry.counts;
+  return nullptr;
 }
 
 }  // namespace
@@ -90,12 +89,17 @@ void QsoStore::EraseEntry(std::size_t hole) {
 }
 
 void QsoStore::CountPrefix(const CInfo& record, int change) {
-  std::string key = PrefixKey(record.m_band, record.m_prefix);
-  auto found = m_byBandPrefix.find(key);
-  if (found == m_byBandPrefix.end()) {
-    if (change > 0) m_byBandPrefix.emplace(std::move(key), change);
+  auto* counts = CountsOfBand(m_byBandPrefix, record.m_band);
+  if (!counts) {
+    if (change <= 0) return;
+    m_byBandPrefix.push_back(BandPrefixes{record.m_band, {}});
+    counts = &m_byBandPrefix.back().counts;
+  }
+  auto found = counts->find(record.m_prefix);
+  if (found == counts->end()) {
+    if (change > 0) counts->emplace(record.m_prefix, change);
   } else if ((found->second += change) <= 0) {
-    m_byBandPrefix.erase(found);
+    counts->erase(found);
   }
 }
 
@@ -199,7 +203,8 @@ bool QsoStore::HasCallOnBand(const std::string& call, const std::string& band) c
 }
 
 bool QsoStore::HasPrefixOnBand(const std::string& band, const std::string& prefix) const {
-  return m_byBandPrefix.find(PrefixKey(band, prefix)) != m_byBandPrefix.end();
+  const auto* counts = CountsOfBand(m_byBandPrefix, band);
+  return counts && counts->find(prefix) != counts->end();
 }
 
 int QsoStore::FindFirst(const std::string& call, const std::string& mode, const std::string& band,

@@ -148,7 +148,12 @@ class QsoStore {
   std::uint64_t m_nextSequence = 0;
   std::vector<CallOnBand> m_table;  // open addressing, linear probing
   std::size_t m_tableUsed = 0;
-  std::unordered_map<std::string, int> m_byBandPrefix;
+  // Per band text (a handful), the records per prefix.
+  struct BandPrefixes {
+    std::string band;
+    std::unordered_map<std::string, int> counts;
+  };
+  std::vector<BandPrefixes> m_byBandPrefix;
   QsoStoreObserver* m_observer = nullptr;
 };
 
