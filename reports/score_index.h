@@ -11,7 +11,9 @@
 //
 // Points depend on the operator's own station, which a statistics reset sets
 // before the log is fed. The index scores with the station of its last
-// reading; a reading with another station rebuilds it from the store once. Any
+// reading; a reading with another station rebuilds it from the store once. A
+// clear (every reset) leaves it to be built at the first reading, so that a
+// host reloading a whole log pays for the index once, not QSO by QSO. Any
 // failure inside an update (memory) marks the index for a rebuild instead of
 // leaving it wrong.
 #ifndef STATS_REPORTS_SCORE_INDEX_H_

@@ -21,6 +21,7 @@ root=$(pwd)
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(1000 10000 50000)
 work=build/bench
+loadBefore=$(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo "?")
 mkdir -p "$work" bench
 
 # Only the targets the benchmark needs.
@@ -135,7 +136,8 @@ table() {
 {
   echo "Stats.dll benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD 2>/dev/null || echo none)"
   echo "logs: stats-loggen --seed 2026; $probes calls typed again, $results reports, $removals removals per log;"
-  echo "each figure the best of $runs runs"
+  echo "each figure the best of $runs runs; load average (1, 5, 15 min) $loadBefore at the start,"
+  echo "$(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo "?") at the end, on $(nproc) cores"
   echo
   echo "Through Stats.dll under wine (stats-host.exe --reload):"
   if [ "$emulated" = yes ]; then
