@@ -42,6 +42,11 @@ std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime&
   return line;
 }
 
+bool BadQsoLineBelongsTo(const std::string& line, const std::string& call,
+                         const std::string& timeKey) {
+  return line.find(call) != std::string::npos && line.find(timeKey) != std::string::npos;
+}
+
 void BadQsoFile::Append(const std::string& path, const std::string& line) {
   if (path.empty()) return;
   if (m_file && path != m_path) Release();
@@ -87,10 +92,7 @@ void BadQsoFile::RewriteWithout(const std::string& path, int isCw, const std::st
   if (!file) return;
   bool ok = WriteLine(file, BadQsoHeader(isCw));
   for (std::size_t i = 1; ok && i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    bool belongs = line.find(call) != std::string::npos &&
-                   line.find(timeKey) != std::string::npos;
-    if (!belongs) ok = WriteLine(file, line);
+    if (!BadQsoLineBelongsTo(lines[i], call, timeKey)) ok = WriteLine(file, lines[i]);
   }
   ok = (std::fclose(file) == 0) && ok;
   if (!ok || !ReplaceFileWith(temporary, path)) std::remove(temporary.c_str());

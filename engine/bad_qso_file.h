@@ -32,6 +32,11 @@ std::string BadQsoHeader(int isCw);
 std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime& time,
                        const char* verdict);
 
+// Whether a removal of the QSO with `call` at `timeKey` (" hhmm ") takes this
+// QSO line out of the file: a line that holds both texts is taken to be its.
+bool BadQsoLineBelongsTo(const std::string& line, const std::string& call,
+                         const std::string& timeKey);
+
 // The one writer of the file. Intake's lines go through Append, which keeps
 // the file open from one line to the next, so that a host feeding a whole log
 // does not pay for an open and a close per rejected QSO; every line is handed

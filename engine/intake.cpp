@@ -46,11 +46,12 @@ int AddQso(PluginState& state, QsoArgs qso) {
   // The checks and the file's lines read the host's texts; the record then
   // takes them over.
   auto line = [&](const char* verdict) {
-    state.m_badQsoFile.Append(state.m_badQsoPath, BadQsoLine(qso, qso.freqHz / 1000, qso.time,
-                                                             verdict));
+    std::string text = BadQsoLine(qso, qso.freqHz / 1000, qso.time, verdict);
+    state.m_badQsoFile.Append(state.m_badQsoPath, text);
+    return text;
   };
   auto reject = [&](const char* verdict) {
-    line(verdict);
+    state.m_rejectedQsos.Add(line(verdict));
     return 0;
   };
 

@@ -67,5 +67,6 @@ int ResetStatistics(PluginState& state, Settings& settings, WindowSide& windows,
   state.m_fileDate = args.lastDay.Format("%d_%m_%Y");
   state.m_badQsoPath = "BadQSO_ZerodEZIDEDOVE_" + state.m_fileDate + ".txt";
   state.m_badQsoFile.Start(state.m_badQsoPath, state.m_isCw);
+  state.m_rejectedQsos.Clear();
   return 1;
 }

@@ -19,6 +19,7 @@
 #include "engine/bad_qso_file.h"
 #include "engine/contest_rules.h"
 #include "engine/qso_store.h"
+#include "engine/rejected_qsos.h"
 #include "reports/cabrillo_log.h"
 
 constexpr int kBandCount = 6;
@@ -38,6 +39,7 @@ struct PluginState {
   std::string m_hostVersion;
   std::string m_badQsoPath;
   BadQsoFile m_badQsoFile;  // writes every line of the file at m_badQsoPath
+  RejectedQsos m_rejectedQsos;  // the file's rejected lines, whatever befalls the file
 
   // Flags set outside a scoring run.
   int m_htmlReport = 0;                // set by setVersion, never cleared

@@ -93,7 +93,10 @@ const char* GetResult(PluginState& state, Settings& settings, WindowSide& window
     RenderText(state, s, text);
 
   state.m_claimedScore = s.score;
-  settings.WriteInt(kClaimedKey, s.score);
+  // Written only when it changed: the host asks for a report after every QSO,
+  // and each write replaces the whole settings file.
+  const std::string claimed = std::to_string(s.score);
+  if (settings.Read(kClaimedKey) != claimed) settings.Write(kClaimedKey, claimed);
 
   if (state.m_exportMode != 0) RunExport(state, windows);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bitset>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <unordered_set>
 
@@ -12,6 +11,18 @@
 namespace {
 
 const char kNorthAmerica[] = "NA";
+
+constexpr int kFirstCqZone = 1;
+constexpr int kLastCqZone = 40;
+
+// The host hands over an empty prefix for a call it cannot place (a maritime
+// mobile, a prefix newer than its country data): that is no country, and the
+// call check already treats it so.
+bool IsCountry(const std::string& prefix) { return !prefix.empty(); }
+
+// The exchange is stored as logged, but only the forty CQ zones are
+// multipliers; "0", "41" or text must not inflate the score.
+bool IsCqZone(int zone) { return zone >= kFirstCqZone && zone <= kLastCqZone; }
 
 // Half a second in days: the span is rounded to the nearest second.
 constexpr double kHalfSecond = 5.787037037037037e-6;
@@ -39,26 +50,6 @@ void SortBands(std::vector<std::string>& bands) {
   for (std::size_t i = 0; i + 1 < bands.size(); ++i)
     for (std::size_t j = i + 1; j < bands.size(); ++j)
       if (PaddedBand(bands[i]) < PaddedBand(bands[j])) std::swap(bands[i], bands[j]);
-}
-
-// Lines of a text file; a last line without a line end counts, a file that
-// cannot be opened has none.
-int CountLines(const std::string& path) {
-  if (path.empty()) return 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return 0;
-  int lines = 0;
-  int last = '\n';
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    for (std::size_t i = 0; i < n; ++i)
-      if (buffer[i] == '\n') ++lines;
-    last = static_cast<unsigned char>(buffer[n - 1]);
-  }
-  std::fclose(file);
-  if (last != '\n') ++lines;
-  return lines;
 }
 
 }  // namespace
@@ -92,7 +83,6 @@ ScoreSummary ComputeScore(PluginState& state) {
   const std::string referenceBand = hasReference ? store.At(n - 1).m_band : std::string();
 
   SortBands(state.m_workedBands);
-  const int fileLines = CountLines(state.m_badQsoPath);
 
   // One pass over the store, each QSO going to the row of its band; within a
   // row the QSOs keep store order, so the lists come out as a scan band by
@@ -104,8 +94,7 @@ ScoreSummary ComputeScore(PluginState& state) {
     std::vector<std::string> scratchCountries;
     std::vector<unsigned> scratchZones;
     std::unordered_set<std::string> seenCountries;
-    std::bitset<64> seenSmallZones;  // the forty CQ zones and a little more
-    std::unordered_set<unsigned> seenZones;  // any other number logged
+    std::bitset<kLastCqZone + 1> seenZones;
   };
   std::vector<Row> rows(state.m_workedBands.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -152,20 +141,13 @@ ScoreSummary ComputeScore(PluginState& state) {
         }
       }
     }
-    if (row->seenCountries.insert(qso.m_prefix).second) {
+    if (IsCountry(qso.m_prefix) && row->seenCountries.insert(qso.m_prefix).second) {
       row->countries->push_back(qso.m_prefix);
       ++row->score.countries;
     }
-    const unsigned zone = static_cast<unsigned>(qso.m_zone);
-    bool newZone;
-    if (zone < row->seenSmallZones.size()) {
-      newZone = !row->seenSmallZones.test(zone);
-      row->seenSmallZones.set(zone);
-    } else {
-      newZone = row->seenZones.insert(zone).second;
-    }
-    if (newZone) {
-      row->zones->push_back(zone);
+    if (IsCqZone(qso.m_zone) && !row->seenZones.test(qso.m_zone)) {
+      row->seenZones.set(qso.m_zone);
+      row->zones->push_back(static_cast<unsigned>(qso.m_zone));
       ++row->score.zones;
     }
   }
@@ -178,9 +160,7 @@ ScoreSummary ComputeScore(PluginState& state) {
     s.rows.push_back(row.score);
   }
 
-  // The file holds a heading line and one line per rejected QSO or dupe.
-  const int rejected = std::max(fileLines - s.dupes, 1);
-  s.badQsos = rejected - 1;
+  s.badQsos = state.m_rejectedQsos.Count();
   // Wider arithmetic: a log large enough to pass the int range saturates
   // instead of wrapping.
   const long long score = static_cast<long long>(s.totalPoints) *

@@ -4,14 +4,17 @@
 // two things behind in the state: m_workedBands sorted from 160 m to 10 m, and,
 // for every band that is listed there, the worked-country and worked-zone lists
 // of that band rebuilt from the store (lists of bands not listed keep what they
-// held). It reads the bad-QSO file to count the rejected QSOs and writes
-// nothing else; storing the score as the claimed score is the caller's step.
+// held). It writes nothing else; storing the score as the claimed score is
+// the caller's step.
 //
 // Rules, each comparison exact and case-sensitive: a QSO with the own country
 // scores 0, one with another continent 3, one with another country of the own
 // continent 1, or 2 when the own continent is North America ("NA"). Countries
-// and zones count once per band. A QSO counts when its call is not empty and
-// it is not flagged invalid; a dupe adds only to `dupes`.
+// and zones count once per band; an empty country prefix (a call the host
+// could not place) is no country, and only the CQ zones 1 to 40 are zones,
+// whatever number the exchange held. A QSO counts when its call is not empty
+// and it is not flagged invalid; a dupe adds only to `dupes`. The rejected
+// QSOs are those intake keeps count of (m_rejectedQsos).
 //
 // Rates are taken on the band of the last stored QSO (the reference band): the
 // QSOs less than 60 and less than 10 minutes, rounded to the second, before the
@@ -43,7 +46,7 @@ struct ScoreSummary {
   int totalCountries = 0;
   int totalZones = 0;
   int dupes = 0;    // stored duplicates on the listed bands
-  int badQsos = 0;  // rejected QSOs, from the bad-QSO file; never below 0
+  int badQsos = 0;  // rejected QSOs, as intake and removal counted them
   int score = 0;    // totalPoints * (totalCountries + totalZones)
   int lastQsoPoints = 0;  // of the last counted QSO on the reference band
   int hourQsos = 0;
