@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "plugin/file_system.h"
+#include "plugin/settings.h"
 
 namespace {
 
@@ -20,6 +21,19 @@ bool ReadLine(std::FILE* file, std::string* line) {
   }
   if (!line->empty() && line->back() == '\r' && c == '\n') line->pop_back();
   return any;
+}
+
+// The version ends up in the Cabrillo file's CREATED-BY line: control
+// characters would break that line, and it is bounded as every setting is.
+std::string CleanVersion(const std::string& text) {
+  std::string clean;
+  for (char c : text) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) continue;
+    clean.push_back(c);
+    if (clean.size() == static_cast<std::size_t>(Settings::kMaxValueLength)) break;
+  }
+  return clean;
 }
 
 }  // namespace
@@ -42,7 +56,7 @@ void DetectHostVersion(const std::string& folderPrefix, std::string& version) {
   std::string line;
   while (ReadLine(file, &line)) {
     if (line.find("Qalo=") != std::string::npos) {
-      version = line.substr(5);
+      version = CleanVersion(line.substr(5));
       break;
     }
   }

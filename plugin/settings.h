@@ -1,10 +1,14 @@
 // Settings: the plug-in's settings file, one key at a time, in the section
 // given at construction. A read returns at most 99 characters; a missing key
-// reads as the empty text. Writes create the file and the section as needed;
-// their failures are ignored.
+// reads as the empty text, or as the default where one is given (a key that
+// is present but empty reads as empty all the same). Writes create the file
+// and the section as needed; their failures are ignored. A write replaces the
+// whole file in one step, so that a crash at any moment leaves either the old
+// or the new file, never a truncated one: it holds the operator's header.
 //
-// In the DLL this is the platform's private-profile service, which both of the
-// plug-in's threads share safely; natively a small ini-file implementation with
+// In the DLL, reads go through the platform's private-profile service and
+// writes through the ini-file writer below, both serialised across the
+// plug-in's two threads; natively the ini-file implementation does both, with
 // the same read-back behaviour.
 #ifndef STATS_PLUGIN_SETTINGS_H_
 #define STATS_PLUGIN_SETTINGS_H_
@@ -17,6 +21,7 @@ class Settings {
 
   virtual ~Settings() = default;
   virtual std::string Read(const std::string& key) = 0;
+  virtual std::string ReadOr(const std::string& key, const std::string& fallback) = 0;
   virtual void Write(const std::string& key, const std::string& value) = 0;
 
   // The value as a decimal number, the way atoi reads it (0 when missing).

@@ -32,10 +32,9 @@ int PrepareExport(PluginState& state, Settings& settings, WindowSide& windows,
   log.m_lastDay = last;
   log.m_fileBase = FileBaseFromCall(ownCall);
 
-  // The settings service cannot tell a missing key from an empty one; both
-  // start the operators with the own call.
-  log.m_operators = settings.Read("Operators");
-  if (log.m_operators.empty()) log.m_operators = ownCall;
+  // Only a missing key starts with the own call: an operator who emptied the
+  // field keeps it empty.
+  log.m_operators = settings.ReadOr("Operators", ownCall);
   log.m_name = settings.Read("Name");
   log.m_address = settings.Read("Address");
   log.m_addressCity = settings.Read("Address_City");

@@ -21,6 +21,10 @@ class MemorySettings : public Settings {
     if (it == values.end()) return std::string();
     return it->second.substr(0, kMaxValueLength);
   }
+  std::string ReadOr(const std::string& key, const std::string& fallback) override {
+    auto it = values.find(key);
+    return (it == values.end() ? fallback : it->second).substr(0, kMaxValueLength);
+  }
   void Write(const std::string& key, const std::string& value) override {
     values[key] = value;
     writes.emplace_back(key, value);
