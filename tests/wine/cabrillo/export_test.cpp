@@ -547,6 +547,28 @@ void UnwritableFile() {
   ExpectEq("message", ResultWithMessage(), "File not produced: Q0_Q9QQ.cbr");
 }
 
+// An "Operators" key the operator emptied stays empty (only a missing key
+// starts with the own call), and the host's version reaches the CREATED-BY
+// line bounded to 99 characters and without control characters.
+void EmptyOperatorsAndAnUnrulyHostVersion() {
+  g_case = "empty operators, long version";
+  NewHostFolder("operators");
+  WriteKey("Mode", "1");
+  WriteKey("Operators", "");
+  std::ofstream(g_folder + "Qalo2.ini", std::ios::binary)
+      << "[Qalo]\r\nQalo=2.30\x01" << std::string(5000, 'v') << "\r\n";
+  ExportRequest([](HWND d) {
+    ExpectEq("operators as stored, empty", ItemText(d, 1006), "");
+    EndDialogBy(d, Ending::kOk);
+  });
+  FeedLog();
+  ExpectEq("message", ResultWithMessage(), "File produced: Q0_Q9QQ.cbr");
+  const std::string file = ReadFile("Q0_Q9QQ.cbr");
+  ExpectTrue("operators line empty", file.find("\r\nOPERATORS: \r\n") != std::string::npos);
+  const std::string createdBy = "\r\nCREATED-BY: Qalo 2.30" + std::string(95, 'v') + "\r\n";
+  ExpectTrue("CREATED-BY bounded and clean", file.find(createdBy) != std::string::npos);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -570,6 +592,7 @@ int main(int argc, char** argv) {
   ConfirmedExport();
   CancelledExports();
   UnwritableFile();
+  EmptyOperatorsAndAnUnrulyHostVersion();
 
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);

@@ -538,6 +538,7 @@ void Report(const Exports& dll) {
   const std::string head = "  CQ WW CW DX Contest 26.10-27.10.2024 \r\n\t    Contestant: DL1ABC\r\n";
   CheckText(text.substr(0, head.size()), head, "GetResult0 text report head");
   CheckText(Setting("Claimed"), "24", "settings: Claimed after the log");
+  Check(text.find("Bad QSO\t 3\r\n") != std::string::npos, "GetResult0: Bad QSO 3", text);
 }
 
 void Removals(const Exports& dll) {
@@ -564,6 +565,28 @@ void Removals(const Exports& dll) {
   Result(dll, &out);
   // 20m: JA1XYZ 3 points, JA and 25; 40m: ON4EEE 1 point, ON and 14: 4 x 4.
   CheckText(Setting("Claimed"), "16", "settings: Claimed after the removals");
+}
+
+// Another program holds the bad-QSO file without sharing: lines and removals
+// cannot reach it, and the report still counts the rejected QSOs truly.
+void HeldBadQsoFile(const Exports& dll) {
+  HANDLE held = CreateFileA(kBadQsoFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  Check(held != INVALID_HANDLE_VALUE, "bad-QSO file held without sharing");
+  CheckInt(CallQso(dll.addData, {"SP1FFF", At(13, 1), 10110000, "CW", "599", "599", "14", "15",
+                                 "SP", "EU", "30m"}),
+           0, "AddData0 on 30m while the file is held");
+  CheckInt(CallQso(dll.addData, {"SP2GGG", At(13, 2), 14200000, "SSB", "59", "59", "14", "15",
+                                 "SP", "EU", "20m"}),
+           0, "AddData0 SSB while the file is held");
+  CheckInt(CallQso(dll.removeData, {"F5BBB", At(12, 41), 14200000, "SSB", "59", "59", "14",
+                                    "14", "F", "EU", "20m"}),
+           1, "RemoveData0 of a rejected QSO while the file is held");
+  int out;
+  const std::string text = Result(dll, &out);
+  CloseHandle(held);
+  Check(text.find("Bad QSO\t 4\r\n") != std::string::npos,
+        "GetResult0: Bad QSO 4 (3 + 2 - 1) whatever the file holds", text);
 }
 
 void HtmlReport(const Exports& dll) {
@@ -672,6 +695,7 @@ int main(int argc, char** argv) {
   ExchangeChecks(dll);
   Report(dll);
   Removals(dll);
+  HeldBadQsoFile(dll);
   HtmlReport(dll);
   HeaderDialogAndExport(dll);
   SetupBox(dll);
