@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "engine/replace_file.h"
 #include "engine/text_file.h"
-#include "plugin/file_system.h"
 
 const char kVerdictWrongBand[] = "   WRONG BAND !!!";
 const char kVerdictWrongMode[] = "   WRONG MODE !!!";
@@ -87,13 +87,9 @@ void BadQsoFile::RewriteWithout(const std::string& path, int isCw, const std::st
     return;
   }
 
-  const std::string temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return;
-  bool ok = WriteLine(file, BadQsoHeader(isCw));
-  for (std::size_t i = 1; ok && i < lines.size(); ++i) {
-    if (!BadQsoLineBelongsTo(lines[i], call, timeKey)) ok = WriteLine(file, lines[i]);
-  }
-  ok = (std::fclose(file) == 0) && ok;
-  if (!ok || !ReplaceFileWith(temporary, path)) std::remove(temporary.c_str());
+  std::string text = BadQsoHeader(isCw) + kLineEnd;
+  for (std::size_t i = 1; i < lines.size(); ++i)
+    if (!BadQsoLineBelongsTo(lines[i], call, timeKey)) text += lines[i] + kLineEnd;
+  // A failed rewrite keeps the old file; the next removal tries again.
+  ReplaceFileContents(path, text);
 }

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "engine/bad_qso_file.h"
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 
 std::int32_t DecimalValue(const std::string& text) {
   std::size_t i = 0;
@@ -42,7 +42,7 @@ CInfo MakeQsoRecord(const CContestRules& bands, QsoArgs qso) {
   return record;
 }
 
-int AddQso(PluginState& state, QsoArgs qso) {
+int AddQso(ContestState& state, QsoArgs qso) {
   // The checks and the file's lines read the host's texts; the record then
   // takes them over.
   auto line = [&](const char* verdict) {

@@ -3,9 +3,9 @@
 #include "engine/bad_qso_file.h"
 #include "engine/intake.h"
 #include "engine/window_side.h"
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 
-int RemoveQso(PluginState& state, WindowSide& windows, const QsoArgs& qso) {
+int RemoveQso(ContestState& state, WindowSide& windows, const QsoArgs& qso) {
   const CInfo removed = MakeQsoRecord(state.m_bands, qso);
 
   const int found = state.m_qsoStore.FindFirst(removed.m_call, removed.m_mode, removed.m_band,

@@ -22,9 +22,11 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>* lines, boo
   std::size_t start = 0;
   while (start < content.size()) {
     std::size_t end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
+    const bool lineEnd = end != std::string::npos;
+    if (!lineEnd) end = content.size();
+    // A CR belongs to the line end only in front of its LF.
     std::size_t stop = end;
-    if (stop > start && content[stop - 1] == '\r') --stop;
+    if (lineEnd && stop > start && content[stop - 1] == '\r') --stop;
     lines->push_back(content.substr(start, stop - start));
     start = end + 1;
   }

@@ -1,12 +1,11 @@
 #include "plugin/ini_file_settings.h"
 
-#include <cstdio>
 #include <mutex>
 #include <vector>
 
 #include "engine/contest_rules.h"
+#include "engine/replace_file.h"
 #include "engine/text_file.h"
-#include "plugin/file_system.h"
 
 namespace {
 
@@ -91,8 +90,6 @@ bool IniFileSettings::Find(const std::string& key, std::string* value) {
   return false;
 }
 
-std::string IniFileSettings::Read(const std::string& key) { return ReadOr(key, std::string()); }
-
 std::string IniFileSettings::ReadOr(const std::string& key, const std::string& fallback) {
   std::string value;
   if (!Find(key, &value)) value = fallback;
@@ -130,15 +127,9 @@ void IniFileSettings::Write(const std::string& key, const std::string& value) {
 
   if (lines == before && !before.empty()) return;
 
-  // The old file stays whole until the new one is complete.
-  const std::string temporary = m_path + ".new";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return;
-  bool ok = true;
-  for (const std::string& line : lines) {
-    ok = ok && std::fwrite(line.data(), 1, line.size(), file) == line.size();
-    ok = ok && std::fputs("\r\n", file) >= 0;
-  }
-  ok = std::fclose(file) == 0 && ok;
-  if (!ok || !ReplaceFileWith(temporary, m_path)) std::remove(temporary.c_str());
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  // The old file stays whole until the new one is complete; a failure is
+  // ignored, as the platform service ignores it.
+  ReplaceFileContents(m_path, text);
 }

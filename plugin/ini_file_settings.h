@@ -11,9 +11,9 @@
 //   - a write replaces the key's value in place, or adds the key at the end of
 //     its section, or the section at the end of the file; it creates the file
 //     (not its folder) and writes CR LF line ends; failures are ignored;
-//   - unlike the platform service, the new content goes to a file beside the
-//     old one ("<name>.new") that then replaces it by name, and a write that
-//     changes nothing writes nothing.
+//   - unlike the platform service, the new content goes through
+//     ReplaceFileContents (a file "<name>.tmp" beside the old one that then
+//     replaces it by name), and a write that changes nothing writes nothing.
 // Reads and writes of all instances in the process are serialised, as the
 // platform service serialises them for the plug-in's two threads.
 #ifndef STATS_PLUGIN_INI_FILE_SETTINGS_H_
@@ -21,13 +21,12 @@
 
 #include <string>
 
-#include "plugin/settings.h"
+#include "engine/settings.h"
 
 class IniFileSettings : public Settings {
  public:
   IniFileSettings(const std::string& file, const std::string& section);
 
-  std::string Read(const std::string& key) override;
   std::string ReadOr(const std::string& key, const std::string& fallback) override;
   void Write(const std::string& key, const std::string& value) override;
 

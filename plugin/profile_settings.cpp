@@ -31,8 +31,6 @@ std::string ProfileSettings::FullPath() const {
   }
 }
 
-std::string ProfileSettings::Read(const std::string& key) { return ReadOr(key, std::string()); }
-
 std::string ProfileSettings::ReadOr(const std::string& key, const std::string& fallback) {
   std::lock_guard<std::mutex> hold(SettingsLock());
   // The service gives the default for a missing key only; a present but

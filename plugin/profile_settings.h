@@ -15,13 +15,12 @@
 
 #include <string>
 
-#include "plugin/settings.h"
+#include "engine/settings.h"
 
 class ProfileSettings : public Settings {
  public:
   ProfileSettings(const std::string& file, const std::string& section);
 
-  std::string Read(const std::string& key) override;
   std::string ReadOr(const std::string& key, const std::string& fallback) override;
   void Write(const std::string& key, const std::string& value) override;
 

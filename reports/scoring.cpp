@@ -6,7 +6,7 @@
 #include <limits>
 #include <unordered_set>
 
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 
 namespace {
 
@@ -66,15 +66,15 @@ long long RateMinutesBetween(double reference, double time) {
   return static_cast<long long>(minutes);
 }
 
-int QsoPoints(const PluginState& state, const CInfo& qso) {
-  if (qso.m_prefix == state.m_ownPrefix) return 0;
-  if (qso.m_continent != state.m_ownContinent) return 3;
+int QsoPoints(const std::string& ownPrefix, const std::string& ownContinent, const CInfo& qso) {
+  if (qso.m_prefix == ownPrefix) return 0;
+  if (qso.m_continent != ownContinent) return 3;
   // The contest gives two points for another country of one's own continent
   // only in North America.
-  return state.m_ownContinent == kNorthAmerica ? 2 : 1;
+  return ownContinent == kNorthAmerica ? 2 : 1;
 }
 
-ScoreSummary ComputeScore(PluginState& state) {
+ScoreSummary ComputeScore(ContestState& state) {
   ScoreSummary s;
   const QsoStore& store = state.m_qsoStore;
   const int n = store.GetCount();
@@ -125,7 +125,7 @@ ScoreSummary ComputeScore(PluginState& state) {
     s.dupes += qso.m_dupe;
     if (qso.m_invalid != 0) continue;
     ++row->score.qsos;
-    const int p = QsoPoints(state, qso);
+    const int p = QsoPoints(state.m_ownPrefix, state.m_ownContinent, qso);
     row->score.points += p;
     if (hasReference && qso.m_band == referenceBand) {
       s.lastQsoPoints = p;

@@ -29,7 +29,7 @@
 #include <vector>
 
 struct CInfo;
-struct PluginState;
+struct ContestState;
 
 struct BandScore {
   std::string band;  // as stored in the band list
@@ -55,10 +55,11 @@ struct ScoreSummary {
   int tenMinPoints = 0;
 };
 
-// QSO points of one QSO for the operator described by `state`: 0, 1, 2 or 3.
-int QsoPoints(const PluginState& state, const CInfo& qso);
+// QSO points of one QSO for the operator of that own country and continent:
+// 0, 1, 2 or 3.
+int QsoPoints(const std::string& ownPrefix, const std::string& ownContinent, const CInfo& qso);
 
-ScoreSummary ComputeScore(PluginState& state);
+ScoreSummary ComputeScore(ContestState& state);
 
 // Whole minutes between `reference` and `time` (days on the date scale),
 // rounded to the nearest second first; negative when `time` is later. Values

@@ -25,10 +25,10 @@
 #include "engine/intake.h"
 #include "engine/ole_date_time.h"
 #include "engine/removal.h"
-#include "engine/statistics_reset.h"
 #include "engine/window_side.h"
 #include "plugin/ini_file_settings.h"
 #include "plugin/plugin_state.h"
+#include "plugin/scoring_run.h"
 #include "reports/result_report.h"
 #include "tools/bench/timing_summary.h"
 #include "tools/cabrillo/cabrillo_reader.h"
@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
   reset.lastDay = COleDateTime::FromParts(last.year, last.month, last.day, 0, 0, 0);
   reset.ownPrefix = own.prefix;
   reset.ownContinent = own.continent;
-  ResetStatistics(*state, settings, windows, reset);
+  OpenScoringRun(*state, settings, windows, reset);
 
   std::vector<double> addUs, checkUs, resultUs, removeUs;
   long stored = 0, rejected = 0;
@@ -210,7 +210,7 @@ int main(int argc, char** argv) {
   int out = 0;
   for (int i = 0; i < results; ++i) {
     auto t = Clock::now();
-    GetResult(*state, settings, windows, &out);
+    GetResult(*state, *state, settings, windows, &out);
     resultUs.push_back(Microseconds(t, Clock::now()));
   }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/file_system.h"
-#include "plugin/host_version.h"
+#include "engine/file_system.h"
+#include "engine/host_version.h"
 #include "plugin/ini_file_settings.h"
 #include "support/temp_folder.h"
 
@@ -156,14 +156,14 @@ TEST_F(IniFileSettingsTest, WriteReplacesTheWholeFileOrLeavesItAsItWas) {
 
   settings.Write("Claimed", "2");
   EXPECT_EQ("[Settings]\r\nName=Ann\r\nClaimed=2\r\n", TempFolder::Read(kFile));
-  EXPECT_FALSE(fs::exists(std::string(kFile) + ".new"));
+  EXPECT_FALSE(fs::exists(std::string(kFile) + ".tmp"));
 
   // The copy cannot be made (a folder in its place): the file stays whole.
-  fs::create_directory(std::string(kFile) + ".new");
+  fs::create_directory(std::string(kFile) + ".tmp");
   settings.Write("Claimed", "3");
   EXPECT_EQ("2", settings.Read("Claimed"));
   EXPECT_EQ("Ann", settings.Read("Name"));
-  fs::remove(std::string(kFile) + ".new");
+  fs::remove(std::string(kFile) + ".tmp");
 
   // The file cannot be read (a folder stands for it): it is not replaced by
   // one that lacks the keys it holds.
@@ -201,6 +201,7 @@ TEST_F(HostVersionTest, FindsTheVersionAsTheHostWritesIt) {
       {"first line wins", {"Qalo2.ini"}, "Qalo=2.18\r\nQalo=2.20\r\n", "", "2.18"},
       {"line feeds only", {"Qalo2.ini"}, "[Main]\nQalo=2.14R\n", "", "2.14R"},
       {"last line without end", {"Qalo2.ini"}, "[Main]\r\nQalo=2.16", "", "2.16"},
+      {"lone CR at the end, a control character", {"Qalo2.ini"}, "Qalo=2.16\r", "", "2.16"},
       {"no Qalo= line", {"Qalo2.ini"}, "[Main]\r\nqalo=2.20\r\n", "2.19", "2.19"},
       {"not in the working folder", {"Qalo2.ini"}, nullptr, "2.19", "2.19"},
       {"a long line", {"Qalo2.ini"}, longLine.c_str(), "", cutVersion.c_str()},

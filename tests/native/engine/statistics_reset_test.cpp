@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "engine/intake.h"
-#include "engine/statistics_reset.h"
 #include "engine_fixture.h"
+#include "plugin/scoring_run.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ class StatisticsResetTest : public EngineFixture {
     TempFolder::Write("host/Qalo2.ini", "");
     TempFolder::Write("Qalo2.ini", "[Main]\r\nQalo=" + version + "\r\n");
   }
-  int Reset(const ResetArgs& args = Run()) { return ResetStatistics(*state, settings, windows, args); }
+  int Reset(const ResetArgs& args = Run()) { return OpenScoringRun(*state, settings, windows, args); }
 };
 
 TEST_F(StatisticsResetTest, RecordsTheRunAndStartsAnEmptyLog) {

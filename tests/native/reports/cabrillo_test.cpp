@@ -77,7 +77,7 @@ TEST(CabrilloLog, FileMatchesItsGoldenFileForCwAndSsb) {
     EXPECT_EQ(ExportFixture(isCw), "File produced: DL1ABC.cbr");
     EXPECT_TRUE(golden::Matches(isCw ? "fixture_cw.cbr" : "fixture_ssb.cbr",
                                 TempFolder::Read("DL1ABC.cbr")));
-    EXPECT_FALSE(std::filesystem::exists("DL1ABC.cbr.part"));
+    EXPECT_FALSE(std::filesystem::exists("DL1ABC.cbr.tmp"));
   }
 }
 
@@ -183,15 +183,15 @@ TEST(CabrilloLog, FileThatCannotBeWrittenIsNotAnnounced) {
   std::filesystem::create_directory("DL1ABC.cbr");
   EXPECT_EQ(ExportFixture(1), "File not produced: DL1ABC.cbr");
   EXPECT_TRUE(std::filesystem::is_directory("DL1ABC.cbr"));
-  EXPECT_FALSE(std::filesystem::exists("DL1ABC.cbr.part"));
+  EXPECT_FALSE(std::filesystem::exists("DL1ABC.cbr.tmp"));
 }
 
 TEST(CabrilloLog, FailedExportKeepsTheEarlierFile) {
   TempFolder folder;
   ASSERT_EQ(ExportFixture(1), "File produced: DL1ABC.cbr");
   const std::string earlier = TempFolder::Read("DL1ABC.cbr");
-  // The new file is written aside first, as "<name>.part"; block that name.
-  std::filesystem::create_directory("DL1ABC.cbr.part");
+  // The new file is written aside first, as "<name>.tmp"; block that name.
+  std::filesystem::create_directory("DL1ABC.cbr.tmp");
   EXPECT_EQ(ExportFixture(0), "File not produced: DL1ABC.cbr");
   EXPECT_EQ(TempFolder::Read("DL1ABC.cbr"), earlier);
 }
@@ -230,7 +230,7 @@ TEST(CabrilloText, SoapboxForms) {
 class HeaderDialog : public ::testing::Test {
  protected:
   int Prepare(const std::string& call = "Q0/Q9QQ") {
-    return PrepareExport(state, settings, windows, call, COleDateTime(45591.0),
+    return PrepareExport(state, state.m_cabrillo, settings, windows, call, COleDateTime(45591.0),
                          COleDateTime(45592.0));
   }
 

@@ -44,7 +44,7 @@ class ResultReport : public ::testing::Test {
 
   std::string Result() {
     int out = 0;
-    const std::string text = GetResult(state, settings, windows, &out);
+    const std::string text = GetResult(state, state, settings, windows, &out);
     EXPECT_EQ(out, -1);
     return text;
   }
@@ -110,7 +110,7 @@ TEST_F(ResultReport, StoresTheClaimedScoreOnlyWhenItChanges) {
   MemorySettings stored;
   stored.values["Claimed"] = "143";
   int out = 0;
-  GetResult(state, stored, windows, &out);
+  GetResult(state, state, stored, windows, &out);
   EXPECT_TRUE(stored.writes.empty());
 }
 

@@ -45,7 +45,7 @@ TEST(QsoPoints, FollowTheContestRules) {
     PluginState state;
     OwnStation(state, c.ownPrefix, c.ownContinent);
     const CInfo qso = Qso({"X1X", c.prefix, c.continent, "20m"});
-    EXPECT_EQ(QsoPoints(state, qso), c.points)
+    EXPECT_EQ(QsoPoints(c.ownPrefix, c.ownContinent, qso), c.points)
         << c.ownPrefix << "/" << c.ownContinent << " works " << c.prefix << "/" << c.continent;
   }
 }

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "support/checks.h"
 #include "tools/host/host_date.h"
 #include "tools/host/host_folder.h"
 #include "tools/host/plugin_library.h"
@@ -152,7 +153,6 @@ int Parent(const std::string& dll) {
   }
 
   std::srand(GetTickCount());
-  int failures = 0;
   long lastClaimed = -1;
   for (int trial = 1; trial <= kTrials; ++trial) {
     std::string command = "\"" + std::string(self) + "\" --writer \"" + folder.dllPath + "\" \"" +
@@ -188,20 +188,20 @@ int Parent(const std::string& dll) {
     const std::string text = ReadSettings(path);
     const std::string problem = writing ? Problem(text, &claimed)
                                         : "the writer never stored a score";
-    std::printf("%s trial %d: %s\n", problem.empty() ? "ok  " : "FAIL", trial,
-                problem.empty() ? ("Claimed=" + std::to_string(claimed)).c_str()
-                                : problem.c_str());
-    std::fflush(stdout);
+    wine_test::Check(problem.empty(),
+                     "trial " + std::to_string(trial) +
+                         (problem.empty() ? ": Claimed=" + std::to_string(claimed) : ""),
+                     problem);
     if (!problem.empty()) {
-      ++failures;
       host::WriteWholeFile(path, header);  // the next trial starts whole again
       lastClaimed = -1;
     } else {
       lastClaimed = claimed;
     }
   }
-  std::printf("%d of %d trials left a broken settings file\n", failures, kTrials);
-  return failures == 0 ? 0 : 1;
+  std::printf("%d of %d trials left a broken settings file\n", wine_test::g_failures.load(),
+              kTrials);
+  return wine_test::g_failures == 0 ? 0 : 1;
 }
 
 }  // namespace

@@ -7,11 +7,11 @@
 // or the new file, never a truncated one: it holds the operator's header.
 //
 // In the DLL, reads go through the platform's private-profile service and
-// writes through the ini-file writer below, both serialised across the
-// plug-in's two threads; natively the ini-file implementation does both, with
+// writes through the plug-in's own ini-file writer, both serialised across the
+// plug-in's two threads; natively that ini-file implementation does both, with
 // the same read-back behaviour.
-#ifndef STATS_PLUGIN_SETTINGS_H_
-#define STATS_PLUGIN_SETTINGS_H_
+#ifndef STATS_ENGINE_SETTINGS_H_
+#define STATS_ENGINE_SETTINGS_H_
 
 #include <string>
 
@@ -20,8 +20,9 @@ class Settings {
   static constexpr int kMaxValueLength = 99;
 
   virtual ~Settings() = default;
-  virtual std::string Read(const std::string& key) = 0;
+  // The key's value, or `fallback` when the key is missing.
   virtual std::string ReadOr(const std::string& key, const std::string& fallback) = 0;
+  std::string Read(const std::string& key) { return ReadOr(key, std::string()); }
   virtual void Write(const std::string& key, const std::string& value) = 0;
 
   // The value as a decimal number, the way atoi reads it (0 when missing).
@@ -29,4 +30,4 @@ class Settings {
   void WriteInt(const std::string& key, int value);
 };
 
-#endif  // STATS_PLUGIN_SETTINGS_H_
+#endif  // STATS_ENGINE_SETTINGS_H_

@@ -1,27 +1,14 @@
-#include "plugin/host_version.h"
+#include "engine/host_version.h"
 
-#include <cstdio>
+#include <vector>
 
-#include "plugin/file_system.h"
-#include "plugin/settings.h"
+#include "engine/file_system.h"
+#include "engine/settings.h"
+#include "engine/text_file.h"
 
 namespace {
 
 const char kHostSettingsFile[] = "Qalo2.ini";
-
-// One line without its end (LF or CR LF); false at the end of the file.
-bool ReadLine(std::FILE* file, std::string* line) {
-  line->clear();
-  int c;
-  bool any = false;
-  while ((c = std::fgetc(file)) != EOF) {
-    any = true;
-    if (c == '\n') break;
-    line->push_back(static_cast<char>(c));
-  }
-  if (!line->empty() && line->back() == '\r' && c == '\n') line->pop_back();
-  return any;
-}
 
 // The version ends up in the Cabrillo file's CREATED-BY line: control
 // characters would break that line, and it is bounded as every setting is.
@@ -51,14 +38,12 @@ void DetectHostVersion(const std::string& folderPrefix, std::string& version) {
     return;
   }
 
-  std::FILE* file = std::fopen(kHostSettingsFile, "rb");
-  if (!file) return;
-  std::string line;
-  while (ReadLine(file, &line)) {
+  std::vector<std::string> lines;
+  if (!ReadTextLines(kHostSettingsFile, &lines)) return;
+  for (const std::string& line : lines) {
     if (line.find("Qalo=") != std::string::npos) {
       version = CleanVersion(line.substr(5));
-      break;
+      return;
     }
   }
-  std::fclose(file);
 }

@@ -1,0 +1,18 @@
+// ReportState: what the reports keep from one call of the host to the next:
+// the Cabrillo header record of the current export, the last claimed score and
+// the report text the host reads until its next call.
+#ifndef STATS_REPORTS_REPORT_STATE_H_
+#define STATS_REPORTS_REPORT_STATE_H_
+
+#include <string>
+
+#include "reports/cabrillo_log.h"
+
+struct ReportState {
+  int m_htmlReport = 0;  // set by setVersion, never cleared
+  CabrilloLog m_cabrillo;
+  int m_claimedScore = 0;
+  std::string m_reportText;  // returned by GetResult0, valid until the next call
+};
+
+#endif  // STATS_REPORTS_REPORT_STATE_H_
