@@ -9,11 +9,6 @@
 
 namespace {
 
-std::mutex& FileLock() {
-  static std::mutex lock;
-  return lock;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string Trim(const std::string& text) {
@@ -67,6 +62,11 @@ void FindSection(const std::vector<std::string>& lines, const std::string& secti
 
 }  // namespace
 
+std::mutex& IniFileSettings::ProcessLock() {
+  static std::mutex lock;
+  return lock;
+}
+
 IniFileSettings::IniFileSettings(const std::string& file, const std::string& section)
     : m_path(file), m_section(section) {
   for (char& c : m_path)
@@ -74,7 +74,7 @@ IniFileSettings::IniFileSettings(const std::string& file, const std::string& sec
 }
 
 bool IniFileSettings::Find(const std::string& key, std::string* value) {
-  std::lock_guard<std::mutex> guard(FileLock());
+  std::lock_guard<std::mutex> guard(ProcessLock());
   std::vector<std::string> lines = LoadLines(m_path);
   int first, end;
   FindSection(lines, m_section, &first, &end);
@@ -98,7 +98,7 @@ std::string IniFileSettings::ReadOr(const std::string& key, const std::string& f
 }
 
 void IniFileSettings::Write(const std::string& key, const std::string& value) {
-  std::lock_guard<std::mutex> guard(FileLock());
+  std::lock_guard<std::mutex> guard(ProcessLock());
   std::vector<std::string> lines;
   bool missing = false;
   // A file that is there but cannot be read holds keys we cannot see: it is

@@ -19,6 +19,7 @@
 #ifndef STATS_PLUGIN_INI_FILE_SETTINGS_H_
 #define STATS_PLUGIN_INI_FILE_SETTINGS_H_
 
+#include <mutex>
 #include <string>
 
 #include "engine/settings.h"
@@ -31,6 +32,11 @@ class IniFileSettings : public Settings {
   void Write(const std::string& key, const std::string& value) override;
 
   const std::string& path() const { return m_path; }
+
+  // The one lock of the process over the settings file: every read and write
+  // here holds it, and so do the DLL's reads through the platform service, so
+  // that no read holds the file open while a write replaces it.
+  static std::mutex& ProcessLock();
 
  private:
   bool Find(const std::string& key, std::string* value);

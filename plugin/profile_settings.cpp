@@ -7,16 +7,6 @@
 
 #include "plugin/ini_file_settings.h"
 
-namespace {
-
-// One for the process: both threads' accesses, whatever object they go through.
-std::mutex& SettingsLock() {
-  static std::mutex lock;
-  return lock;
-}
-
-}  // namespace
-
 ProfileSettings::ProfileSettings(const std::string& file, const std::string& section)
     : m_file(file), m_section(section) {}
 
@@ -32,7 +22,7 @@ std::string ProfileSettings::FullPath() const {
 }
 
 std::string ProfileSettings::ReadOr(const std::string& key, const std::string& fallback) {
-  std::lock_guard<std::mutex> hold(SettingsLock());
+  std::lock_guard<std::mutex> hold(IniFileSettings::ProcessLock());
   // The service gives the default for a missing key only; a present but
   // empty one reads as empty.
   char value[kMaxValueLength + 1];
@@ -42,6 +32,6 @@ std::string ProfileSettings::ReadOr(const std::string& key, const std::string& f
 }
 
 void ProfileSettings::Write(const std::string& key, const std::string& value) {
-  std::lock_guard<std::mutex> hold(SettingsLock());
+  // Under IniFileSettings::ProcessLock, which the write takes itself.
   IniFileSettings(FullPath(), m_section).Write(key, value);
 }
