@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "engine/replace_file.h"
 #include "engine/text_file.h"
-#include "plugin/file_system.h"
 
 const char kVerdictWrongBand[] = "   WRONG BAND !!!";
 const char kVerdictWrongMode[] = "   WRONG MODE !!!";
@@ -40,6 +40,12 @@ std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime&
   line += sep + qso.exchRcvd;
   line += verdict;
   return line;
+}
+
+bool BadQsoLineBelongsTo(std::string_view line, std::string_view call,
+                         std::string_view timeKey) {
+  return line.find(call) != std::string_view::npos &&
+         line.find(timeKey) != std::string_view::npos;
 }
 
 void BadQsoFile::Append(const std::string& path, const std::string& line) {
@@ -89,19 +95,13 @@ void BadQsoFile::RewriteWithout(const std::string& path, int isCw, const std::st
       header = false;
       return;
     }
-    const bool belongs = line.find(call) != std::string_view::npos &&
-                         line.find(timeKey) != std::string_view::npos;
-    if (belongs) return;
+    if (BadQsoLineBelongsTo(line, call, timeKey)) return;
     content += line;
     content += kLineEnd;
   });
   // Most removals are of a QSO that has no line here: the file stays as it is.
   if (content == old) return;
 
-  const std::string temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return;
-  bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-  ok = (std::fclose(file) == 0) && ok;
-  if (!ok || !ReplaceFileWith(temporary, path)) std::remove(temporary.c_str());
+  // A failed rewrite keeps the old file; the next removal tries again.
+  ReplaceFileContents(path, content);
 }

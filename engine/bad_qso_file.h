@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "engine/host_args.h"
 
@@ -31,6 +32,11 @@ std::string BadQsoHeader(int isCw);
 // is the host's argument unchanged.
 std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime& time,
                        const char* verdict);
+
+// Whether a removal of the QSO with `call` at `timeKey` (" hhmm ") takes this
+// QSO line out of the file: a line that holds both texts is taken to be its.
+bool BadQsoLineBelongsTo(std::string_view line, std::string_view call,
+                         std::string_view timeKey);
 
 // The one writer of the file. Intake's lines go through Append, which keeps
 // the file open from one line to the next, so that a host feeding a whole log

@@ -4,7 +4,7 @@
 
 #include "engine/contest_rules.h"
 #include "engine/window_side.h"
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-int CheckCall(PluginState& state, WindowSide& windows, const CallCheckArgs& args) {
+int CheckCall(ContestState& state, WindowSide& windows, const CallCheckArgs& args) {
   int idle = 1;
   if (windows.HasControlWindow() && state.m_detailsIdle.compare_exchange_strong(idle, 0))
     windows.PostCallDetails();

@@ -12,10 +12,10 @@
 
 #include "engine/host_args.h"
 
-struct PluginState;
+struct ContestState;
 class WindowSide;
 
-int CheckCall(PluginState& state, WindowSide& windows, const CallCheckArgs& args);
+int CheckCall(ContestState& state, WindowSide& windows, const CallCheckArgs& args);
 
 // 1 when `exchange` is a valid received CQ zone for a station of `prefix`,
 // else 0; always 0 when forceInvalid is nonzero.

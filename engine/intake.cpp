@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "engine/bad_qso_file.h"
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 
 std::int32_t DecimalValue(const std::string& text) {
   std::size_t i = 0;
@@ -45,13 +45,14 @@ CInfo MakeQsoRecord(const CContestRules& bands, const QsoArgs& qso) {
   return record;
 }
 
-int AddQso(PluginState& state, const QsoArgs& qso) {
+int AddQso(ContestState& state, const QsoArgs& qso) {
   auto line = [&](const char* verdict) {
-    state.m_badQsoFile.Append(state.m_badQsoPath, BadQsoLine(qso, qso.freqHz / 1000, qso.time,
-                                                             verdict));
+    std::string text = BadQsoLine(qso, qso.freqHz / 1000, qso.time, verdict);
+    state.m_badQsoFile.Append(state.m_badQsoPath, text);
+    return text;
   };
   auto reject = [&](const char* verdict) {
-    line(verdict);
+    state.m_rejectedQsos.Add(line(verdict));
     return 0;
   };
 

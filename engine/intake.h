@@ -10,10 +10,10 @@
 #include "engine/host_args.h"
 #include "engine/qso.h"
 
-struct PluginState;
+struct ContestState;
 class CContestRules;
 
-int AddQso(PluginState& state, const QsoArgs& qso);
+int AddQso(ContestState& state, const QsoArgs& qso);
 
 // The record intake makes of the host's arguments (removal searches for it).
 // A band name the band list knows is stored in the list's own spelling, so

@@ -98,6 +98,7 @@ class QsoStore {
 
   // At most one observer; null for none. It must outlive its store.
   void SetObserver(QsoStoreObserver* observer) { m_observer = observer; }
+  const QsoStoreObserver* Observer() const { return m_observer; }
 
   class const_iterator {
    public:

@@ -3,9 +3,9 @@
 #include "engine/bad_qso_file.h"
 #include "engine/intake.h"
 #include "engine/window_side.h"
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 
-int RemoveQso(PluginState& state, WindowSide& windows, const QsoArgs& qso) {
+int RemoveQso(ContestState& state, WindowSide& windows, const QsoArgs& qso) {
   const CInfo removed = MakeQsoRecord(state.m_bands, qso);
 
   const int found = state.m_qsoStore.FindFirst(removed.m_call, removed.m_mode, removed.m_band,
@@ -35,6 +35,7 @@ int RemoveQso(PluginState& state, WindowSide& windows, const QsoArgs& qso) {
 
   const std::string timeKey = " " + removed.m_time.Format("%H%M") + " ";
   state.m_badQsoFile.RewriteWithout(state.m_badQsoPath, state.m_isCw, qso.call, timeKey);
+  state.m_rejectedQsos.RemoveMatching(qso.call, timeKey);
 
   if (windows.HasControlWindow()) windows.PostCallDetails();
   return 1;

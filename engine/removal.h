@@ -6,9 +6,9 @@
 
 #include "engine/host_args.h"
 
-struct PluginState;
+struct ContestState;
 class WindowSide;
 
-int RemoveQso(PluginState& state, WindowSide& windows, const QsoArgs& qso);
+int RemoveQso(ContestState& state, WindowSide& windows, const QsoArgs& qso);
 
 #endif  // STATS_ENGINE_REMOVAL_H_

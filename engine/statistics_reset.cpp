@@ -1,11 +1,10 @@
 #include "engine/statistics_reset.h"
 
 #include "engine/bad_qso_file.h"
+#include "engine/contest_state.h"
+#include "engine/host_version.h"
+#include "engine/settings.h"
 #include "engine/window_side.h"
-#include "plugin/host_version.h"
-#include "plugin/plugin_state.h"
-#include "plugin/settings.h"
-#include "reports/cabrillo_header.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ bool HostRefusesUiThread(const std::string& version) {
 
 // The flag describes this run's own station, so each reset sets it afresh: a
 // run from Germany after one from Russia must not keep the Russian texts.
-void ClassifyOwnCountry(PluginState& state, const std::string& prefix) {
+void ClassifyOwnCountry(ContestState& state, const std::string& prefix) {
   int russian = 0;
   for (const char* p : {"UA", "UA2", "UA2/f", "UA9", "UN", "UR", "EU"})
     if (prefix == p) russian = 1;
@@ -27,8 +26,8 @@ void ClassifyOwnCountry(PluginState& state, const std::string& prefix) {
 
 }  // namespace
 
-int ResetStatistics(PluginState& state, Settings& settings, WindowSide& windows,
-                    const ResetArgs& args) {
+int ResetStatistics(ContestState& state, Settings& settings, WindowSide& windows,
+                    const ResetArgs& args, const std::function<void()>& openExport) {
   state.m_startText = args.firstDay.Format("%d.%m");
   state.m_contestYear = args.firstDay.Format("%Y");
   state.m_endText = args.lastDay.Format("%d.%m.%Y");
@@ -50,7 +49,7 @@ int ResetStatistics(PluginState& state, Settings& settings, WindowSide& windows,
 
   state.m_exportMode = args.exportRequest;
   if (args.exportRequest != 0) {
-    PrepareExport(state, settings, windows, args.contestant, args.firstDay, args.lastDay);
+    openExport();
     settings.Write("Start", "1");
   }
 
@@ -67,5 +66,6 @@ int ResetStatistics(PluginState& state, Settings& settings, WindowSide& windows,
   state.m_fileDate = args.lastDay.Format("%d_%m_%Y");
   state.m_badQsoPath = "BadQSO_ZerodEZIDEDOVE_" + state.m_fileDate + ".txt";
   state.m_badQsoFile.Start(state.m_badQsoPath, state.m_isCw);
+  state.m_rejectedQsos.Clear();
   return 1;
 }

@@ -20,13 +20,9 @@ bool ReadTextFile(const std::string& path, std::string* content, bool* missing) 
   return ok;
 }
 
-void SplitTextLines(const std::string& content, std::vector<std::string>* lines) {
-  ForEachTextLine(content, [&](std::string_view line) { lines->emplace_back(line); });
-}
-
 bool ReadTextLines(const std::string& path, std::vector<std::string>* lines, bool* missing) {
   std::string content;
   if (!ReadTextFile(path, &content, missing)) return false;
-  SplitTextLines(content, lines);
+  ForEachTextLine(content, [&](std::string_view line) { lines->emplace_back(line); });
   return true;
 }

@@ -1,6 +1,6 @@
 // The one reader of the plug-in's own text files: a whole file read at once,
 // and split into lines, line ends (LF or CR LF) removed; a last line without a
-// line end counts.
+// line end counts. A CR belongs to a line end only in front of its LF.
 #ifndef STATS_ENGINE_TEXT_FILE_H_
 #define STATS_ENGINE_TEXT_FILE_H_
 
@@ -12,24 +12,23 @@
 // `missing`, when given, then tells whether the file does not exist at all.
 bool ReadTextFile(const std::string& path, std::string* content, bool* missing = nullptr);
 
-// Calls line(std::string_view) for every line of `content`, in order.
+// Calls line(std::string_view) for every line of `content`, in order, without
+// copying it (the bad-QSO rewrite walks a whole file this way).
 template <typename Line>
 void ForEachTextLine(const std::string& content, Line line) {
   std::size_t start = 0;
   while (start < content.size()) {
     std::size_t end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
+    const bool lineEnd = end != std::string::npos;
+    if (!lineEnd) end = content.size();
     std::size_t stop = end;
-    if (stop > start && content[stop - 1] == '\r') --stop;
+    if (lineEnd && stop > start && content[stop - 1] == '\r') --stop;
     line(std::string_view(content.data() + start, stop - start));
     start = end + 1;
   }
 }
 
-// The lines of `content`, appended to `lines`.
-void SplitTextLines(const std::string& content, std::vector<std::string>* lines);
-
-// ReadTextFile, then SplitTextLines.
+// ReadTextFile, then every line of it appended to `lines`.
 bool ReadTextLines(const std::string& path, std::vector<std::string>* lines,
                    bool* missing = nullptr);
 

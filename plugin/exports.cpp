@@ -18,8 +18,8 @@
 #include "engine/intake.h"
 #include "engine/ole_date_time.h"
 #include "engine/removal.h"
-#include "engine/statistics_reset.h"
 #include "plugin/plugin.h"
+#include "plugin/scoring_run.h"
 #include "reports/result_report.h"
 
 namespace {
@@ -119,7 +119,7 @@ extern "C" int __cdecl ResetStats0(
     args.lastDay = Date(lastDay);
     args.ownPrefix = Text(ownPrefix);
     args.ownContinent = Text(ownContinent);
-    return ResetStatistics(plugin.state, plugin.settings, plugin.windows, args);
+    return OpenScoringRun(plugin.state, plugin.settings, plugin.windows, args);
   });
 }
 
@@ -162,7 +162,7 @@ extern "C" const char* __cdecl GetResult0(int* out) {
   int* target = out ? out : &unused;
   *target = -1;
   return Guarded<const char*>(kNoReport, [&](Plugin& plugin) {
-    return GetResult(plugin.state, plugin.settings, plugin.windows, target);
+    return GetResult(plugin.state, plugin.state, plugin.settings, plugin.windows, target);
   });
 }
 

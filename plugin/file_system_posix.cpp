@@ -1,6 +1,6 @@
 // The POSIX side of the file operations, for the native build: names match the
 // way the Windows directory search matches them, without regard to letter case.
-#include "plugin/file_system.h"
+#include "engine/file_system.h"
 
 #include <dirent.h>
 

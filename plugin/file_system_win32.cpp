@@ -1,5 +1,5 @@
 // The Win32 side of the file operations, for the DLL.
-#include "plugin/file_system.h"
+#include "engine/file_system.h"
 
 #include <windows.h>
 

@@ -1,76 +1,46 @@
 // PluginState: everything the plug-in remembers between two calls of the host,
 // in one object that lives from the loading of the library to its unloading.
+// It is the engine's data and the reports' data side by side, and the lock.
 //
-// Threads: the host's calling thread runs every exported function and is the
-// only writer of the run data, the store and the per-band tables. The
-// user-interface thread reads them while it updates its windows. Both take
-// m_lock for the whole of one exported call or one window update, so each
-// behaves as if it ran alone. m_detailsIdle is the one flag both threads write
-// outside that rule, and it is atomic.
+// The lock rule, the only one in the plug-in: the host's calling thread runs
+// every exported function and is the only writer of the run data, the store,
+// the per-band tables and the reports' data; the user-interface thread only
+// reads them. Every access by either thread happens with m_lock held, for the
+// whole of one exported call or one window update, so each behaves as if it
+// ran alone. A window that wants to draw after the lock is released draws
+// from Snapshot(), a copy taken under it. Outside the lock only two things
+// are touched: m_detailsIdle, which is atomic, and the settings file, whose
+// platform service both threads may share.
 #ifndef STATS_PLUGIN_PLUGIN_STATE_H_
 #define STATS_PLUGIN_PLUGIN_STATE_H_
 
-#include <array>
-#include <atomic>
 #include <mutex>
 #include <string>
-#include <vector>
 
-#include "engine/bad_qso_file.h"
-#include "engine/contest_rules.h"
-#include "engine/qso_store.h"
-#include "reports/cabrillo_log.h"
-#include "reports/score_index.h"
+#include "engine/contest_snapshot.h"
+#include "engine/contest_state.h"
+#include "reports/report_state.h"
 
-constexpr int kBandCount = 6;
-
-struct PluginState {
+struct PluginState : ContestState, ReportState {
+  // The reports' score index hears of every change of the engine's store; the
+  // plug-in's state is the one place that holds both, so it wires them here.
   PluginState() { m_qsoStore.SetObserver(&m_scoreIndex); }
+  ~PluginState() { m_qsoStore.SetObserver(nullptr); }
   PluginState(const PluginState&) = delete;
   PluginState& operator=(const PluginState&) = delete;
-
-  // Run data, written by every statistics reset.
-  int m_exportMode = 0;
-  std::string m_contestant;
-  std::string m_startText;    // first day "%d.%m"
-  std::string m_contestYear;  // first day "%Y"
-  std::string m_endText;      // last day "%d.%m.%Y"
-  std::string m_fileDate;     // last day "%d_%m_%Y"
-  std::string m_ownPrefix;
-  std::string m_ownContinent;
-  int m_russianUi = 0;  // this run's own prefix is a Russian-speaking one
-  int m_isCw = 0;       // contest mode: nonzero CW, 0 SSB
-  std::string m_hostVersion;
-  std::string m_badQsoPath;
-  BadQsoFile m_badQsoFile;  // writes every line of the file at m_badQsoPath
-
-  // Flags set outside a scoring run.
-  int m_htmlReport = 0;                // set by setVersion, never cleared
-  std::atomic<int> m_detailsIdle{1};   // no WM_CALL_DETAILS is waiting
-
-  // Log data. The score index watches the store, so it is made before it.
-  ScoreIndex m_scoreIndex;
-  QsoStore m_qsoStore;
-  std::vector<std::string> m_workedBands;  // distinct bands, band-list spelling
-  const CContestRules m_bands{"160m", "80m", "40m", "20m", "15m", "10m"};
-  const CContestRules m_modes{"CW", "SSB"};
-
-  // Per-band tables, indexed 0 (160 m) .. 5 (10 m).
-  std::array<std::vector<std::string>, kBandCount> m_bandInfoRows;
-  std::array<std::vector<std::string>, kBandCount> m_bandCountries;
-  std::array<std::vector<unsigned>, kBandCount> m_bandZones;
 
   // Settings file.
   const std::string m_settingsSection = "Settings";
   const std::string m_settingsFile = "Plugins\\CQ-WW-CW-SSB.ini";
 
-  // Reports.
-  CabrilloLog m_cabrillo;
-  int m_claimedScore = 0;
-  std::string m_reportText;  // returned by GetResult0, valid until the next call
-
   // Serialises the host's calls with the user-interface thread's updates.
   std::mutex m_lock;
+
+  // For the user-interface thread: the windows' view, taken under the lock.
+  ContestSnapshot Snapshot() {
+    std::lock_guard<std::mutex> hold(m_lock);
+    return TakeSnapshot(*this);
+  }
 };
 
 #endif  // STATS_PLUGIN_PLUGIN_STATE_H_

@@ -1,6 +1,6 @@
 #include "plugin/win32_window_side.h"
 
-#include "reports/cabrillo_dialog.h"
+#include "ui/windows/cabrillo_dialog.h"
 
 bool Win32WindowSide::HasControlWindow() { return ControlWindow() != nullptr; }
 

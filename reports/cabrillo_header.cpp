@@ -1,8 +1,10 @@
 #include "reports/cabrillo_header.h"
 
+#include "engine/contest_state.h"
+#include "engine/settings.h"
 #include "engine/window_side.h"
-#include "plugin/plugin_state.h"
-#include "plugin/settings.h"
+#include "reports/cabrillo_fields.h"
+#include "reports/cabrillo_log.h"
 #include "reports/cabrillo_text.h"
 
 namespace {
@@ -23,26 +25,24 @@ const char kCategoryAssisted[] = "NON-ASSISTED";
 
 }  // namespace
 
-int PrepareExport(PluginState& state, Settings& settings, WindowSide& windows,
-                  const std::string& ownCall, const COleDateTime& first,
+int PrepareExport(ContestState& state, CabrilloLog& log, Settings& settings,
+                  WindowSide& windows, const std::string& ownCall, const COleDateTime& first,
                   const COleDateTime& last) {
-  CabrilloLog& log = state.m_cabrillo;
   log.m_callsign = ownCall;
   log.m_firstDay = first;
   log.m_lastDay = last;
   log.m_fileBase = FileBaseFromCall(ownCall);
 
-  // The settings service cannot tell a missing key from an empty one; both
-  // start the operators with the own call.
-  log.m_operators = settings.Read("Operators");
-  if (log.m_operators.empty()) log.m_operators = ownCall;
-  log.m_name = settings.Read("Name");
-  log.m_address = settings.Read("Address");
-  log.m_addressCity = settings.Read("Address_City");
-  log.m_addressStateProvince = settings.Read("Address_St_Prov");
-  log.m_addressPostalCode = settings.Read("Address_PostalCode");
-  log.m_addressCountry = settings.Read("Address_Country");
-  log.m_claimed = settings.Read("Claimed");
+  for (const CabrilloField& field : kCabrilloFields) {
+    if (field.storage != FieldStorage::kReadWrite && field.storage != FieldStorage::kReadOnly)
+      continue;
+    // Only a missing Operators key starts with the own call: an operator who
+    // emptied the field keeps it empty.
+    const std::string fallback =
+        field.member == &CabrilloLog::m_operators ? ownCall : std::string();
+    log.*field.member = settings.ReadOr(field.settingsKey, fallback);
+  }
+  log.m_soapbox = SoapboxStoredToDialog(log.m_soapbox);
 
   log.m_contest = state.m_isCw ? kContestCw : kContestSsb;
   log.m_categoryOperator = kCategoryOperator;
@@ -54,10 +54,6 @@ int PrepareExport(PluginState& state, Settings& settings, WindowSide& windows,
   log.m_location = kLocation;
   log.m_categoryStation = kCategoryStation;
   log.m_categoryAssisted = kCategoryAssisted;
-
-  log.m_email = settings.Read("Email");
-  log.m_club = settings.Read("Club");
-  log.m_soapbox = SoapboxStoredToDialog(settings.Read("SoapBox"));
 
   // The dialog edits the header values only: what it cannot show is kept.
   const CabrilloLog shown = log;
@@ -71,19 +67,8 @@ int PrepareExport(PluginState& state, Settings& settings, WindowSide& windows,
   log.m_lastDay = shown.m_lastDay;
   log.m_soapbox = SoapboxDialogToStored(log.m_soapbox);
 
-  settings.Write("Operators", log.m_operators);
-  settings.Write("Name", log.m_name);
-  settings.Write("Address", log.m_address);
-  settings.Write("Address_City", log.m_addressCity);
-  settings.Write("Address_St_Prov", log.m_addressStateProvince);
-  settings.Write("Address_PostalCode", log.m_addressPostalCode);
-  settings.Write("Address_Country", log.m_addressCountry);
-  settings.Write("Category", log.m_categoryOperator);
-  settings.Write("Category_Overlay", log.m_categoryOverlay);
-  settings.Write("Contest", log.m_contest);
-  settings.Write("Email", log.m_email);
-  settings.Write("Club", log.m_club);
-  settings.Write("SoapBox", log.m_soapbox);
+  for (int position = 0; const CabrilloField* field = StoredFieldInOrder(position); ++position)
+    settings.Write(field->settingsKey, log.*field->member);
 
   log.m_soapbox = SoapboxStoredToFile(log.m_soapbox);
   log.m_qsoLines.clear();

@@ -8,11 +8,12 @@
 
 #include "engine/ole_date_time.h"
 
-struct PluginState;
+struct CabrilloLog;
+struct ContestState;
 class Settings;
 class WindowSide;
 
-int PrepareExport(PluginState& state, Settings& settings, WindowSide& windows,
+int PrepareExport(ContestState& state, CabrilloLog& log, Settings& settings, WindowSide& windows,
                   const std::string& ownCall, const COleDateTime& first,
                   const COleDateTime& last);
 

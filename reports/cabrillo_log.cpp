@@ -1,9 +1,8 @@
 #include "reports/cabrillo_log.h"
 
-#include <cstdio>
-
 #include "engine/qso.h"
-#include "plugin/file_system.h"
+#include "engine/replace_file.h"
+#include "reports/cabrillo_fields.h"
 #include "reports/text_format.h"
 
 namespace {
@@ -13,7 +12,6 @@ const char kQsoLineSsb[] = "QSO: %5i %2s %s %-13s 59  %-5s  %-12s  59  %s\r\n";
 const char kQsoTimePattern[] = "%Y-%m-%d %H%M";
 
 const char kExtension[] = ".cbr";
-const char kPartExtension[] = ".part";
 const char kProduced[] = "File produced: ";
 const char kNotProduced[] = "File not produced: ";
 
@@ -30,52 +28,24 @@ std::string ReceivedExchange(const std::string& exch) {
   return std::string("0") + exch[0] + ' ' + exch.substr(2);
 }
 
-void AddLine(std::string& out, const char* tag, const std::string& value) {
-  out += tag;
-  out += value;
-  out += "\r\n";
-}
-
 std::string FileText(const CabrilloLog& log, int isCw, int claimedScore,
                      const std::string& hostVersion) {
   std::string t;
   t += "START-OF-LOG: 3.0\r\n";
-  AddLine(t, "CALLSIGN: ", log.m_callsign);
-  t += isCw ? "CONTEST: CQ-WW-CW\r\n" : "CONTEST: CQ-WW-SSB\r\n";
-  AddLine(t, "CATEGORY-OPERATOR: ", log.m_categoryOperator);
-  AddLine(t, "CATEGORY-ASSISTED: ", log.m_categoryAssisted);
-  AddLine(t, "CATEGORY-BAND: ", log.m_categoryBand);
-  AddLine(t, "CATEGORY-MODE: ", log.m_categoryMode);
-  AddLine(t, "CATEGORY-POWER: ", log.m_categoryPower);
-  AddLine(t, "CATEGORY-STATION: ", log.m_categoryStation);
-  AddLine(t, "CATEGORY-TRANSMITTER: ", log.m_categoryTransmitter);
-  AddLine(t, "CLAIMED-SCORE: ", std::to_string(claimedScore));
-  AddLine(t, "CLUB: ", log.m_club);
-  AddLine(t, "CREATED-BY: Qalo ", hostVersion);
-  AddLine(t, "LOCATION: ", log.m_location);
-  AddLine(t, "EMAIL: ", log.m_email);
-  AddLine(t, "NAME: ", log.m_name);
-  AddLine(t, "ADDRESS: ", log.m_address);
-  AddLine(t, "ADDRESS-CITY: ", log.m_addressCity);
-  AddLine(t, "ADDRESS-STATE-PROVINCE: ", log.m_addressStateProvince);
-  AddLine(t, "ADDRESS-POSTALCODE: ", log.m_addressPostalCode);
-  AddLine(t, "ADDRESS-COUNTRY: ", log.m_addressCountry);
-  AddLine(t, "OPERATORS: ", log.m_operators);
-  AddLine(t, "SOAPBOX: ", log.m_soapbox);
+  for (const CabrilloField& field : kCabrilloFields) {
+    if (!field.fileTag) continue;
+    t += field.fileTag;
+    switch (field.fileValue) {
+      case FileValue::kMember: t += log.*field.member; break;
+      case FileValue::kContestName: t += isCw ? "CQ-WW-CW" : "CQ-WW-SSB"; break;
+      case FileValue::kClaimedScore: t += std::to_string(claimedScore); break;
+      case FileValue::kCreator: t += hostVersion; break;
+    }
+    t += "\r\n";
+  }
   for (const std::string& line : log.m_qsoLines) t += line;
   t += "END-OF-LOG:\r\n";
   return t;
-}
-
-// Writes `text` to `path` in binary mode; true only when every byte reached
-// the file and it closed cleanly.
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  const bool flushed = std::fflush(file) == 0;
-  const bool closed = std::fclose(file) == 0;
-  return written && flushed && closed;
 }
 
 }  // namespace
@@ -90,12 +60,8 @@ void AddQsoLine(CabrilloLog& log, const CInfo& qso, int isCw) {
 std::string WriteLog(const CabrilloLog& log, int isCw, int claimedScore,
                      const std::string& hostVersion) {
   const std::string name = log.m_fileBase + kExtension;
-  const std::string part = name + kPartExtension;
   // An earlier file is replaced only by a complete new one.
-  if (!WriteWholeFile(part, FileText(log, isCw, claimedScore, hostVersion)) ||
-      !ReplaceFileWith(part, name)) {
-    std::remove(part.c_str());
+  if (!ReplaceFileContents(name, FileText(log, isCw, claimedScore, hostVersion)))
     return kNotProduced + name;
-  }
   return kProduced + name;
 }

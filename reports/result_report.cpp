@@ -1,9 +1,10 @@
 #include "reports/result_report.h"
 
+#include "engine/contest_state.h"
+#include "engine/settings.h"
 #include "engine/window_side.h"
-#include "plugin/plugin_state.h"
-#include "plugin/settings.h"
 #include "reports/cabrillo_log.h"
+#include "reports/report_state.h"
 #include "reports/report_templates.h"
 #include "reports/scoring.h"
 #include "reports/text_format.h"
@@ -31,7 +32,7 @@ std::string HtmlEscape(const std::string& text) {
   return out;
 }
 
-void RenderText(const PluginState& state, const ScoreSummary& s, std::string& out) {
+void RenderText(const ContestState& state, const ScoreSummary& s, std::string& out) {
   AppendPrintf(out, state.m_isCw ? kHeadingCw : kHeadingSsb, state.m_startText.c_str(),
                state.m_endText.c_str(), state.m_contestant.c_str());
   for (const BandScore& row : s.rows)
@@ -63,21 +64,22 @@ void RenderHtml(const ScoreSummary& s, std::string& out) {
 }
 
 // Formats every stored QSO afresh, writes the file and tells the operator.
-void RunExport(PluginState& state, WindowSide& windows) {
-  CabrilloLog& log = state.m_cabrillo;
+void RunExport(const ContestState& state, ReportState& report, WindowSide& windows) {
+  CabrilloLog& log = report.m_cabrillo;
   log.m_qsoLines.clear();
   for (const CInfo& qso : state.m_qsoStore) AddQsoLine(log, qso, state.m_isCw);
   const std::string message =
-      WriteLog(log, state.m_isCw, state.m_claimedScore, state.m_hostVersion);
+      WriteLog(log, state.m_isCw, report.m_claimedScore, state.m_hostVersion);
   windows.ShowMessage(message, kExportCaption, /*information=*/true);
 }
 
 }  // namespace
 
-const char* GetResult(PluginState& state, Settings& settings, WindowSide& windows, int* out) {
-  std::string& text = state.m_reportText;
+const char* GetResult(ContestState& state, ReportState& report, Settings& settings,
+                      WindowSide& windows, int* out) {
+  std::string& text = report.m_reportText;
   text.clear();
-  const bool html = state.m_htmlReport != 0;
+  const bool html = report.m_htmlReport != 0;
   const std::string title = StringPrintf(state.m_isCw ? kTitleCw : kTitleSsb,
                                          state.m_startText.c_str(), state.m_endText.c_str());
   if (html) {
@@ -86,16 +88,19 @@ const char* GetResult(PluginState& state, Settings& settings, WindowSide& window
     AppendPrintf(text, kColumnHeads, kBand, kQsos, kPoints, kDxcc, kZone);
   }
 
-  const ScoreSummary s = CurrentScore(state);
+  const ScoreSummary s = CurrentScore(state, report.m_scoreIndex);
   if (html)
     RenderHtml(s, text);
   else
     RenderText(state, s, text);
 
-  state.m_claimedScore = s.score;
-  settings.WriteInt(kClaimedKey, s.score);
+  report.m_claimedScore = s.score;
+  // Written only when it changed: the host asks for a report after every QSO,
+  // and each write replaces the whole settings file.
+  const std::string claimed = std::to_string(s.score);
+  if (settings.Read(kClaimedKey) != claimed) settings.Write(kClaimedKey, claimed);
 
-  if (state.m_exportMode != 0) RunExport(state, windows);
+  if (state.m_exportMode != 0) RunExport(state, report, windows);
 
   if (out) *out = -1;  // the host always passes one; a null must not crash it
   return text.c_str();

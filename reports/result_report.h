@@ -5,11 +5,12 @@
 #ifndef STATS_REPORTS_RESULT_REPORT_H_
 #define STATS_REPORTS_RESULT_REPORT_H_
 
-struct PluginState;
+struct ContestState;
+struct ReportState;
 class Settings;
 class WindowSide;
 
-const char* GetResult(PluginState& state, Settings& settings, WindowSide& windows,
-                      int* out);
+const char* GetResult(ContestState& state, ReportState& report, Settings& settings,
+                      WindowSide& windows, int* out);
 
 #endif  // STATS_REPORTS_RESULT_REPORT_H_

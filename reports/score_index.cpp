@@ -30,11 +30,6 @@ int CountWithin(const std::vector<double>& times, double reference, long long li
 
 }  // namespace
 
-ScoreIndex::Occurrences& ScoreIndex::Band::ZoneOccurrences(unsigned zone) {
-  if (zone < smallZones.size()) return smallZones[zone];
-  return otherZones[zone];
-}
-
 ScoreIndex::Band* ScoreIndex::Find(const std::string& name) {
   // Logs run on one band for a while: the last band found is tried first.
   if (m_lastBand && m_lastBand->name == name) return m_lastBand;
@@ -55,7 +50,7 @@ void ScoreIndex::Add(const CInfo& record, std::uint64_t sequence) {
   Band& band = FindOrAdd(record.m_band);
   band.dupes += record.m_dupe;
   if (record.m_invalid != 0) return;
-  const int points = QsoPointsFor(m_ownPrefix, m_ownContinent, record);
+  const int points = QsoPoints(m_ownPrefix, m_ownContinent, record);
   ++band.qsos;
   band.points += points;
   band.counted.emplace_back(sequence, points);
@@ -69,7 +64,7 @@ void ScoreIndex::Add(const CInfo& record, std::uint64_t sequence) {
   }
   if (keys.zone) {
     const unsigned zone = static_cast<unsigned>(record.m_zone);
-    Occurrences& occurrences = band.ZoneOccurrences(zone);
+    Occurrences& occurrences = band.zones[zone];
     if (occurrences.sequences.empty())
       band.zoneOrder.emplace_hint(band.zoneOrder.end(), sequence, zone);
     occurrences.sequences.push_back(sequence);
@@ -93,7 +88,7 @@ void ScoreIndex::Remove(const CInfo& record, std::uint64_t sequence) {
   Band& band = *found;
   band.dupes -= record.m_dupe;
   if (record.m_invalid != 0) return;
-  const int points = QsoPointsFor(m_ownPrefix, m_ownContinent, record);
+  const int points = QsoPoints(m_ownPrefix, m_ownContinent, record);
   --band.qsos;
   band.points -= points;
   auto counted = std::lower_bound(band.counted.begin(), band.counted.end(),
@@ -114,7 +109,7 @@ void ScoreIndex::Remove(const CInfo& record, std::uint64_t sequence) {
   }
   if (keys.zone) {
     const unsigned zone = static_cast<unsigned>(record.m_zone);
-    Occurrences& occurrences = band.ZoneOccurrences(zone);
+    Occurrences& occurrences = band.zones[zone];
     if (EraseSequence(occurrences.sequences, sequence)) {
       band.zoneOrder.erase(sequence);
       if (!occurrences.sequences.empty())
@@ -167,6 +162,9 @@ void ScoreIndex::Rebuild(const QsoStore& store) {
 }
 
 void ScoreIndex::Summarise(const QsoStore& store, const Reading& reading, ScoreSummary* s) {
+  // A store that does not tell this index of its changes may have changed
+  // unseen since the last reading.
+  if (store.Observer() != this) m_stale = true;
   if (m_stale || reading.ownPrefix != m_ownPrefix || reading.ownContinent != m_ownContinent) {
     m_ownPrefix = reading.ownPrefix;
     m_ownContinent = reading.ownContinent;

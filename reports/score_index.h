@@ -2,9 +2,9 @@
 // for the result after every QSO costs the same at 50,000 QSOs as at 50.
 //
 // It watches the store (as its observer) and keeps, per band text: the counted
-// QSOs, points and dupes; for every country prefix and every zone the counted
-// QSOs that carry it, by sequence number, so that the first occurrence in store
-// order is always known; and the times of the counted QSOs in the order of the
+// QSOs, points and dupes; for every country and every zone that is a
+// multiplier (score_rules.h) the counted QSOs that carry it, by sequence
+// number, so that the first occurrence in store order is always known; and the times of the counted QSOs in the order of the
 // date scale, one list per point value, for the rate windows. Summarise then
 // reads the figures the scoring pass would compute (ComputeScore in
 // scoring.h stays the reference and gives the same answer for every store).
@@ -15,7 +15,7 @@
 // clear (every reset) leaves it to be built at the first reading, so that a
 // host reloading a whole log pays for the index once, not QSO by QSO. Any
 // failure inside an update (memory) marks the index for a rebuild instead of
-// leaving it wrong.
+// leaving it wrong, and so does a reading of a store it does not watch.
 #ifndef STATS_REPORTS_SCORE_INDEX_H_
 #define STATS_REPORTS_SCORE_INDEX_H_
 
@@ -28,10 +28,16 @@
 #include <vector>
 
 #include "engine/qso_store.h"
+#include "reports/score_rules.h"
 #include "reports/scoring.h"
 
 class ScoreIndex : public QsoStoreObserver {
  public:
+  ScoreIndex() = default;
+  // The order maps point into the index's own entries: it is not copied.
+  ScoreIndex(const ScoreIndex&) = delete;
+  ScoreIndex& operator=(const ScoreIndex&) = delete;
+
   void Appended(const CInfo& record, std::uint64_t sequence) override;
   void Removing(const CInfo& record, std::uint64_t sequence) override;
   void Clearing() override;
@@ -63,10 +69,7 @@ class ScoreIndex : public QsoStoreObserver {
     int dupes = 0;
     std::vector<std::pair<std::uint64_t, int>> counted;  // (sequence, points), rising
     std::unordered_map<std::string, Occurrences> countries;
-    // The forty CQ zones and a little more in place, any other number aside.
-    std::array<Occurrences, 64> smallZones;
-    std::unordered_map<unsigned, Occurrences> otherZones;
-    Occurrences& ZoneOccurrences(unsigned zone);
+    std::array<Occurrences, kLastCqZone + 1> zones;  // by zone number
     // Keys by the sequence of their first occurrence: the lists' order.
     std::map<std::uint64_t, const std::string*> countryOrder;
     std::map<std::uint64_t, unsigned> zoneOrder;

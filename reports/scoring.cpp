@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <bitset>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <unordered_set>
 
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 #include "reports/score_index.h"
-#include "reports/score_rules.h"
 
 namespace {
 
@@ -33,31 +31,9 @@ void SortBands(std::vector<std::string>& bands) {
       if (PaddedBand(bands[i]) < PaddedBand(bands[j])) std::swap(bands[i], bands[j]);
 }
 
-// Lines of a text file; a last line without a line end counts, a file that
-// cannot be opened has none.
-int CountLines(const std::string& path) {
-  if (path.empty()) return 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return 0;
-  int lines = 0;
-  int last = '\n';
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    for (std::size_t i = 0; i < n; ++i)
-      if (buffer[i] == '\n') ++lines;
-    last = static_cast<unsigned char>(buffer[n - 1]);
-  }
-  std::fclose(file);
-  if (last != '\n') ++lines;
-  return lines;
-}
-
 // The rejected QSOs and the score, once the rows and the dupes are known.
-void Finish(int fileLines, ScoreSummary& s) {
-  // The file holds a heading line and one line per rejected QSO or dupe.
-  const int rejected = std::max(fileLines - s.dupes, 1);
-  s.badQsos = rejected - 1;
+void Finish(const ContestState& state, ScoreSummary& s) {
+  s.badQsos = state.m_rejectedQsos.Count();
   // Wider arithmetic: a log large enough to pass the int range saturates
   // instead of wrapping.
   const long long score = static_cast<long long>(s.totalPoints) *
@@ -85,11 +61,7 @@ long long RateMinutesBetween(double reference, double time) {
   return static_cast<long long>(minutes);
 }
 
-int QsoPoints(const PluginState& state, const CInfo& qso) {
-  return QsoPointsFor(state.m_ownPrefix, state.m_ownContinent, qso);
-}
-
-ScoreSummary ComputeScore(PluginState& state) {
+ScoreSummary ComputeScore(ContestState& state) {
   ScoreSummary s;
   const QsoStore& store = state.m_qsoStore;
   const int n = store.GetCount();
@@ -98,7 +70,6 @@ ScoreSummary ComputeScore(PluginState& state) {
   const std::string referenceBand = hasReference ? store.At(n - 1).m_band : std::string();
 
   SortBands(state.m_workedBands);
-  const int fileLines = CountLines(state.m_badQsoPath);
 
   // One pass over the store, each QSO going to the row of its band; within a
   // row the QSOs keep store order, so the lists come out as a scan band by
@@ -110,8 +81,7 @@ ScoreSummary ComputeScore(PluginState& state) {
     std::vector<std::string> scratchCountries;
     std::vector<unsigned> scratchZones;
     std::unordered_set<std::string> seenCountries;
-    std::bitset<64> seenSmallZones;  // the forty CQ zones and a little more
-    std::unordered_set<unsigned> seenZones;  // any other number logged
+    std::bitset<kLastCqZone + 1> seenZones;
   };
   std::vector<Row> rows(state.m_workedBands.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -142,7 +112,7 @@ ScoreSummary ComputeScore(PluginState& state) {
     s.dupes += qso.m_dupe;
     if (qso.m_invalid != 0) continue;
     ++row->score.qsos;
-    const int p = QsoPoints(state, qso);
+    const int p = QsoPoints(state.m_ownPrefix, state.m_ownContinent, qso);
     row->score.points += p;
     if (hasReference && qso.m_band == referenceBand) {
       s.lastQsoPoints = p;
@@ -163,16 +133,9 @@ ScoreSummary ComputeScore(PluginState& state) {
       row->countries->push_back(qso.m_prefix);
       ++row->score.countries;
     }
-    const unsigned zone = static_cast<unsigned>(qso.m_zone);
-    bool newZone = false;
-    if (keys.zone && zone < row->seenSmallZones.size()) {
-      newZone = !row->seenSmallZones.test(zone);
-      row->seenSmallZones.set(zone);
-    } else if (keys.zone) {
-      newZone = row->seenZones.insert(zone).second;
-    }
-    if (newZone) {
-      row->zones->push_back(zone);
+    if (keys.zone && !row->seenZones.test(qso.m_zone)) {
+      row->seenZones.set(qso.m_zone);
+      row->zones->push_back(static_cast<unsigned>(qso.m_zone));
       ++row->score.zones;
     }
   }
@@ -185,11 +148,11 @@ ScoreSummary ComputeScore(PluginState& state) {
     s.rows.push_back(row.score);
   }
 
-  Finish(fileLines, s);
+  Finish(state, s);
   return s;
 }
 
-ScoreSummary CurrentScore(PluginState& state) {
+ScoreSummary CurrentScore(ContestState& state, ScoreIndex& scoreIndex) {
   SortBands(state.m_workedBands);
   const std::vector<std::string>& listed = state.m_workedBands;
   ScoreIndex::Reading reading;
@@ -211,7 +174,7 @@ ScoreSummary CurrentScore(PluginState& state) {
     reading.zoneLists.push_back(index >= 0 ? &state.m_bandZones[index] : nullptr);
   }
   ScoreSummary s;
-  state.m_scoreIndex.Summarise(state.m_qsoStore, reading, &s);
-  Finish(CountLines(state.m_badQsoPath), s);
+  scoreIndex.Summarise(state.m_qsoStore, reading, &s);
+  Finish(state, s);
   return s;
 }

@@ -43,19 +43,31 @@ if [ ! -e $binfmt/qemu-i386 ] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1;
     | $SUDO tee $binfmt/register >/dev/null
 fi
 if [ -e $binfmt/qemu-i386 ]; then
-  [ "$(head -n1 $binfmt/qemu-i386)" = enabled ] || echo 1 | ${SUDO:-} tee $binfmt/qemu-i386 >/dev/null
+  if [ "$(head -n1 $binfmt/qemu-i386)" != enabled ]; then
+    SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    echo 1 | $SUDO tee $binfmt/qemu-i386 >/dev/null
+  fi
   # The preload for 32-bit wine under qemu; the empty 64-bit twin keeps the
   # 64-bit processes that inherit LD_PRELOAD (via $LIB) quiet.
+  # Rebuilt only when its source changed: the installed copy records the
+  # source's checksum (a fresh checkout's file dates say nothing).
   shim=/usr/local/lib/wine-qemu
-  if [ ! -f $shim/lib/i386-linux-gnu/wine-qemu-shim.so ] || [ wine-qemu-shim.c -nt $shim/lib/i386-linux-gnu/wine-qemu-shim.so ]; then
+  sum=$(sha256sum wine-qemu-shim.c | cut -d' ' -f1)
+  if [ ! -f $shim/lib/i386-linux-gnu/wine-qemu-shim.so ] || [ ! -f $shim/lib/x86_64-linux-gnu/wine-qemu-shim.so ] ||
+     [ "$(cat $shim/source.sha256 2>/dev/null)" != "$sum" ]; then
     SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
     $SUDO mkdir -p $shim/lib/i386-linux-gnu $shim/lib/x86_64-linux-gnu
     tmp=$(mktemp -d)
     gcc -m32 -O2 -shared -fPIC -nostdlib -fno-stack-protector wine-qemu-shim.c \
       /lib/i386-linux-gnu/libc.so.6 -o "$tmp/i386.so"
     echo 'void wine_qemu_shim_64(void) {}' | gcc -shared -fPIC -x c - -o "$tmp/x86_64.so"
-    $SUDO install -m 644 "$tmp/i386.so" $shim/lib/i386-linux-gnu/wine-qemu-shim.so
-    $SUDO install -m 644 "$tmp/x86_64.so" $shim/lib/x86_64-linux-gnu/wine-qemu-shim.so
+    # Renamed into place, so that a wine already running keeps its old copy.
+    for arch in i386 x86_64; do
+      target=$shim/lib/$arch-linux-gnu/wine-qemu-shim.so
+      $SUDO install -m 644 "$tmp/$arch.so" "$target.new"
+      $SUDO mv -f "$target.new" "$target"
+    done
+    echo "$sum" | $SUDO tee $shim/source.sha256 >/dev/null
     rm -rf "$tmp"
   fi
 fi

@@ -3,7 +3,12 @@
 #include <cstdint>
 #include <cstring>
 
-#include "resources/resource_ids.h"
+#include <commctrl.h>
+
+#include <mutex>
+
+#include "ui/message_loop.h"
+#include "ui/subclassed_control.h"
 
 namespace {
 
@@ -14,6 +19,43 @@ const char kModuleAnchor = 0;
 // and CB_ADDSTRING that resource files have always used.
 const std::uint16_t kInitListAdd = 0x0401;
 const std::uint16_t kInitComboAdd = 0x0403;
+
+// Resource type of a dialog's initial data (the combo and list box entries it
+// is filled with when it opens), keyed by the dialog's template id.
+const WORD kDialogInitResource = 240;
+
+// The window classes of the common controls (the tab control among them) must
+// exist before a template that uses them is created.
+void RegisterCommonControls() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+  });
+}
+
+// Messages whose answer goes back to the platform as the dialog procedure's
+// own return value; every other handled message answers TRUE and leaves its
+// result in DWLP_MSGRESULT.
+bool AnswersDirectly(UINT message) {
+  switch (message) {
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+      return true;
+    default:
+      return false;
+  }
+}
 
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
@@ -114,21 +156,28 @@ Dialog::~Dialog() {
     HWND window = m_hwnd;
     m_hwnd = nullptr;
     SetWindowLongPtrA(window, DWLP_USER, 0);
+    UnregisterModelessDialog(window);
     DestroyWindow(window);
   }
 }
 
 INT_PTR Dialog::DoModal(HWND parent) {
   m_modal = true;
+  RegisterCommonControls();
   return DialogBoxParamA(StatsModule(), MAKEINTRESOURCEA(m_templateId), parent, DialogProc,
                          reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::Create(HWND parent) {
   m_modal = false;
+  RegisterCommonControls();
   HWND window = CreateDialogParamA(StatsModule(), MAKEINTRESOURCEA(m_templateId), parent,
                                    DialogProc, reinterpret_cast<LPARAM>(this));
-  return window != nullptr;
+  if (!window) return false;
+  // A top-level dialog takes its keyboard messages from the thread's loop;
+  // a child one is served through its top-level parent.
+  if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) RegisterModelessDialog(window);
+  return true;
 }
 
 void Dialog::EndDialog(INT_PTR result) {
@@ -145,52 +194,36 @@ void Dialog::UpdateData(bool saving) {
   DoDataExchange(dx);
 }
 
-INT_PTR Dialog::SetResult(LRESULT result) {
-  SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, result);
-  return TRUE;
+const MessageMap<Dialog>& Dialog::Messages() const {
+  static const MessageEntry<Dialog> entries[] = {
+      OnMessage<&Dialog::OnInitDialogMessage>(WM_INITDIALOG),
+      OnCommand<&Dialog::OnOKCommand>(IDOK),
+      OnCommand<&Dialog::OnCancelCommand>(IDCANCEL),
+  };
+  static const MessageMap<Dialog> map(entries);
+  return map;
 }
 
-INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      FillFromInitialData();
-      return OnInitDialog();
-    case WM_COMMAND:
-      return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE
-                                                                                      : FALSE;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      // The brush itself is the answer of these messages.
-      return reinterpret_cast<INT_PTR>(
-          OnCtlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-    default:
-      return FALSE;
-  }
+Answer Dialog::OnInitDialogMessage(WPARAM, LPARAM) {
+  FillFromInitialData();
+  return OnInitDialog();
+}
+
+INT_PTR Dialog::Route(UINT message, WPARAM wParam, LPARAM lParam) {
+  const MessageArgs args{message, wParam, lParam};
+  const MessageEntry<Dialog>* entry = Messages().Find(args);
+  if (!entry) return FALSE;
+  const Answer answer = entry->call(*this, args);
+  if (!answer) return FALSE;
+  if (AnswersDirectly(message)) return static_cast<INT_PTR>(*answer);
+  // The window may be gone by now (a handler that destroyed it).
+  if (m_hwnd) SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, *answer);
+  return TRUE;
 }
 
 BOOL Dialog::OnInitDialog() {
   UpdateData(false);
   return TRUE;
-}
-
-bool Dialog::OnCommand(int id, int code, HWND) {
-  // Clicks, menu items and accelerators; other notifications of a control
-  // that happens to carry one of these ids are not a command.
-  if (code != BN_CLICKED && code != 1) return false;
-  if (id == IDOK) {
-    OnOK();
-    return true;
-  }
-  if (id == IDCANCEL) {
-    OnCancel();
-    return true;
-  }
-  return false;
 }
 
 void Dialog::OnOK() {
@@ -199,8 +232,6 @@ void Dialog::OnOK() {
 }
 
 void Dialog::OnCancel() { EndDialog(IDCANCEL); }
-
-HBRUSH Dialog::OnCtlColor(UINT, HDC, HWND) { return nullptr; }
 
 void Dialog::DoDataExchange(DataExchange&) {}
 
@@ -216,8 +247,17 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   // Messages before WM_INITDIALOG (and after the object let go) get the
   // platform's handling.
   if (!self) return FALSE;
-  const INT_PTR answer = self->HandleMessage(message, wParam, lParam);
+  INT_PTR answer = self->Route(message, wParam, lParam);
+  // An owner-drawn control that paints itself gets its parent's draw request.
+  if (!answer && message == WM_DRAWITEM && lParam) {
+    HWND item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    if (item && SendMessageA(item, WM_REFLECTED_DRAWITEM, wParam, lParam)) {
+      SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
+      answer = TRUE;
+    }
+  }
   if (message == WM_NCDESTROY) {
+    UnregisterModelessDialog(hwnd);
     SetWindowLongPtrA(hwnd, DWLP_USER, 0);
     self->m_hwnd = nullptr;
     self->OnFinalMessage();  // may delete the object
@@ -231,7 +271,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 void Dialog::FillFromInitialData() {
   HMODULE module = StatsModule();
   HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(m_templateId),
-                              MAKEINTRESOURCEA(RT_DIALOG_INIT));
+                              MAKEINTRESOURCEA(kDialogInitResource));
   if (!found) return;
   HGLOBAL loaded = LoadResource(module, found);
   const auto* data = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;

@@ -3,14 +3,17 @@
 // virtual member functions, and exchanges values with its controls through a
 // DataExchange.
 //
+// Messages go through the class's message map (message_map.h); the router
+// hands the platform each answer in the form the message needs.
+//
 // Lifetime: a modal dialog lives inside DoModal. A modeless one lives from
 // Create until its window is destroyed; OnFinalMessage is the last call the
 // object gets for that window (a window that owns its object deletes it there).
 // The object must outlive its window.
 //
 // Threads: a dialog belongs to the thread that created it. A modeless dialog
-// needs that thread's message loop to pass its messages through
-// IsDialogMessage for keyboard navigation.
+// needs that thread's message loop (message_loop.h) to pass its messages
+// through IsDialogMessage for keyboard navigation.
 //
 // Initial data: when the dialog opens, before OnInitDialog, the combo and list
 // boxes are filled from the dialog's initial-data resource (type
@@ -21,6 +24,8 @@
 #include <windows.h>
 
 #include <string>
+
+#include "ui/message_map.h"
 
 // Stats.dll's own module, where every resource of the plug-in lives (the
 // host's executable has none of them).
@@ -56,6 +61,8 @@ class DataExchange {
 
 class Dialog {
  public:
+  using MapTarget = Dialog;
+
   explicit Dialog(int templateId) : m_templateId(templateId) {}
   virtual ~Dialog();
 
@@ -67,7 +74,9 @@ class Dialog {
   INT_PTR DoModal(HWND parent = nullptr);
 
   // Creates the dialog modeless (visible when its template says so); false
-  // when it could not be created.
+  // when it could not be created. With a parent and a template of child style
+  // the dialog becomes a child window inside that parent (a page of a tab
+  // control, for instance).
   bool Create(HWND parent = nullptr);
 
   // Ends a modal dialog with `result`; destroys a modeless one.
@@ -81,31 +90,20 @@ class Dialog {
   // Runs DoDataExchange in the given direction.
   void UpdateData(bool saving);
 
- protected:
-  // The dialog's messages, before default processing. The default hands the
-  // messages below to their handlers and answers FALSE (not handled) for the
-  // rest. An override handles what it needs and calls Dialog::HandleMessage
-  // for everything else. For messages whose answer is a result rather than
-  // handled/not handled, use SetResult.
-  virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The messages this class handles; see message_map.h. The base table opens
+  // the dialog (initial data, then OnInitDialog) and sends IDOK and IDCANCEL
+  // (Enter, Escape, the close box) to OnOK and OnCancel.
+  virtual const MessageMap<Dialog>& Messages() const;
 
+ protected:
   // Controls filled with their initial data; default: UpdateData(false).
   // Returns TRUE to let the dialog put the focus on its first tab stop.
   virtual BOOL OnInitDialog();
-
-  // WM_COMMAND. The default sends IDOK to OnOK and IDCANCEL (also Escape and
-  // the close box) to OnCancel. Returns true when handled.
-  virtual bool OnCommand(int id, int code, HWND control);
 
   // Default: UpdateData(true), then EndDialog(IDOK).
   virtual void OnOK();
   // Default: EndDialog(IDCANCEL); no value is taken back.
   virtual void OnCancel();
-
-  // WM_CTLCOLOR* (message tells which): a brush the dialog owns to paint the
-  // control's background, after setting the DC's colours; null leaves the
-  // platform's colours.
-  virtual HBRUSH OnCtlColor(UINT message, HDC dc, HWND control);
 
   // Values between the controls and the members; default: none.
   virtual void DoDataExchange(DataExchange& dx);
@@ -113,13 +111,13 @@ class Dialog {
   // After the window is gone (WM_NCDESTROY); hwnd() is null by then.
   virtual void OnFinalMessage() {}
 
-  // The answer of a message that returns a result (DWLP_MSGRESULT); returns
-  // TRUE for HandleMessage to pass on.
-  INT_PTR SetResult(LRESULT result);
-
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR Route(UINT message, WPARAM wParam, LPARAM lParam);
   void FillFromInitialData();
+  Answer OnInitDialogMessage(WPARAM, LPARAM);
+  void OnOKCommand() { OnOK(); }
+  void OnCancelCommand() { OnCancel(); }
 
   int m_templateId;
   HWND m_hwnd = nullptr;

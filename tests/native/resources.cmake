@@ -11,6 +11,7 @@ if(STATS_WINDRES)
             -O res -o ${stats_res} ${stats_rc}
     DEPENDS ${stats_rc} ${CMAKE_SOURCE_DIR}/resources/resource_ids.h
             ${CMAKE_SOURCE_DIR}/resources/stats.ico
+            ${CMAKE_SOURCE_DIR}/resources/extended_multiplier.rc
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/resources
     COMMENT "Compiling the resources for their check")
   add_custom_target(stats_res DEPENDS ${stats_res})

@@ -22,3 +22,4 @@ add_test(NAME dll_imports_system_only
     -P ${CMAKE_SOURCE_DIR}/tests/tools/check_dll_imports.cmake)
 
 stats_wine_test(dll_host ${CMAKE_CURRENT_LIST_DIR}/dll/test_host.cpp)
+target_link_libraries(dll_host PRIVATE statshost)

@@ -27,10 +27,10 @@
 #include "engine/intake.h"
 #include "engine/ole_date_time.h"
 #include "engine/removal.h"
-#include "engine/statistics_reset.h"
 #include "engine/window_side.h"
 #include "plugin/ini_file_settings.h"
 #include "plugin/plugin_state.h"
+#include "plugin/scoring_run.h"
 #include "reports/result_report.h"
 #include "tools/bench/timing_summary.h"
 #include "tools/cabrillo/cabrillo_reader.h"
@@ -177,11 +177,12 @@ int main(int argc, char** argv) {
   reset.lastDay = COleDateTime::FromParts(last.year, last.month, last.day, 0, 0, 0);
   reset.ownPrefix = own.prefix;
   reset.ownContinent = own.continent;
-  ResetStatistics(*state, settings, windows, reset);
+  OpenScoringRun(*state, settings, windows, reset);
 
   std::vector<double> addUs, checkUs, resultUs, removeUs;
   long stored = 0, rejected = 0;
   int out = 0;
+  auto report = [&] { GetResult(*state, *state, settings, windows, &out); };
   auto reloadStart = Clock::now();
   for (std::size_t i = 0; i < entries.size(); ++i) {
     auto t = Clock::now();
@@ -189,7 +190,7 @@ int main(int argc, char** argv) {
     addUs.push_back(Microseconds(t, Clock::now()));
     (answer ? stored : rejected)++;
     if (resultEvery > 0 && (i + 1) % static_cast<std::size_t>(resultEvery) == 0)
-      GetResult(*state, settings, windows, &out);
+      report();
   }
   double reloadUs = Microseconds(reloadStart, Clock::now());
 
@@ -216,7 +217,7 @@ int main(int argc, char** argv) {
 
   for (int i = 0; i < results; ++i) {
     auto t = Clock::now();
-    GetResult(*state, settings, windows, &out);
+    report();
     resultUs.push_back(Microseconds(t, Clock::now()));
   }
 

@@ -106,6 +106,39 @@ std::string NextZone(const std::string& exchange) {
   return text;
 }
 
+// A long replay says on standard error, every few seconds, how far it is, so
+// that a log of ten thousand QSOs does not run for a minute in silence.
+class ReplayProgress {
+ public:
+  explicit ReplayProgress(std::size_t total) : m_total(total), m_last(GetTickCount()) {}
+  void Played(std::size_t done) {
+    const DWORD now = GetTickCount();
+    if (now - m_last < kEveryMs || done == m_total) return;
+    m_last = now;
+    std::fprintf(stderr, "replay: %lu of %lu QSOs played\n", static_cast<unsigned long>(done),
+                 static_cast<unsigned long>(m_total));
+    std::fflush(stderr);
+  }
+
+ private:
+  static constexpr DWORD kEveryMs = 3000;
+  std::size_t m_total;
+  DWORD m_last;
+};
+
+// The calls the country file could not place: the host hands their QSOs over
+// with an empty country, which is worth knowing when a score looks wrong.
+void PrintUnresolved(const HostLog& log) {
+  constexpr std::size_t kShown = 5;
+  if (log.unresolved.empty()) return;
+  Printf("\n== calls the country file does not resolve ==\n%lu of %lu QSOs\n",
+         static_cast<unsigned long>(log.unresolved.size()),
+         static_cast<unsigned long>(log.qsos.size()));
+  for (std::size_t i = 0; i < log.unresolved.size() && i < kShown; ++i)
+    Printf("  line %d: %s\n", log.unresolved[i].first, log.unresolved[i].second.c_str());
+  if (log.unresolved.size() > kShown) Print("  ...\n");
+}
+
 class Session {
  public:
   Session(const HostOptions& options, HostLog& log, const CtyFile& cty, PluginLibrary& plugin,
@@ -190,16 +223,20 @@ class Session {
   }
 
   void Feed() {
+    const DWORD started = GetTickCount();
     if (m_options.reload) {
       Reload();
-      return;
+    } else {
+      ReplayProgress progress(m_log.qsos.size());
+      for (std::size_t i = 0; i < m_log.qsos.size(); ++i) {
+        Enter(m_log.qsos[i]);
+        if (m_options.resultEvery > 0 && (i + 1) % m_options.resultEvery == 0)
+          m_lastReport = Result("GetResult0");
+        PumpIfNeeded();
+        progress.Played(i + 1);
+      }
     }
-    for (std::size_t i = 0; i < m_log.qsos.size(); ++i) {
-      Enter(m_log.qsos[i]);
-      if (m_options.resultEvery > 0 && (i + 1) % m_options.resultEvery == 0)
-        m_lastReport = Result("GetResult0");
-      PumpIfNeeded();
-    }
+    m_feedSeconds = (GetTickCount() - started) / 1000.0;
   }
 
   // The host reloading a log: AddData0 for every QSO back to back, and with
@@ -341,6 +378,7 @@ class Session {
   int m_resultOutNotMinusOne = 0;
   int m_deleted = 0;
   int m_edited = 0;
+  double m_feedSeconds = 0;
   DialogEvents m_dialogs;
 };
 
@@ -516,6 +554,10 @@ int RunHost(const HostOptions& options) {
            session.m_resultOutNotMinusOne);
   if (session.m_deleted || session.m_edited)
     Printf("  log changes: %d deleted, %d edited\n", session.m_deleted, session.m_edited);
+
+  Printf("  replay: %lu QSOs in %.1f s\n", static_cast<unsigned long>(log.qsos.size()),
+         session.m_feedSeconds);
+  PrintUnresolved(log);
 
   Print("\n== files ==\n");
   Printf("folder: %s\n", folder.fullPath.c_str());

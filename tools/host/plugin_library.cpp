@@ -2,6 +2,7 @@
 
 #define STATS_EXPORTS_NO_PROTOTYPES
 #include "plugin/exports.h"
+#include "tools/host/export_names.h"
 
 namespace host {
 
@@ -16,30 +17,14 @@ using CheckCallFn = int(__cdecl*)(STATS_CALL_CHECK_PARAMS);
 using IsValidExchgFn = int(__cdecl*)(STATS_EXCHANGE_PARAMS);
 using GetResultFn = const char*(__cdecl*)(int*);
 
-// The 32-bit C++ encodings under which a host compiled against the library's
-// declarations finds the functions.
-constexpr char kDecoratedAddData[] =
-    "?AddData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z";
-constexpr char kDecoratedRemoveData[] =
-    "?RemoveData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z";
-constexpr char kDecoratedResetStats[] =
-    "?ResetStats0@@YAHPBDH0PAVCOleDateTime@ATL@@10000000000HHHNN000@Z";
-constexpr char kDecoratedCheckCall[] = "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z";
-constexpr char kDecoratedIsValidExchg[] = "?StatsIsValidExchg0@@YAHPBD000HHH@Z";
-constexpr char kDecoratedNumberOfSets[] = "?GetNumberOfSets@@YAHXZ";
-constexpr char kDecoratedSetName[] = "?GetSetName@@YAPBDH@Z";
-constexpr char kDecoratedGetResult[] = "?GetResult0@@YAPBDPAH@Z";
-constexpr char kDecoratedSetVersion[] = "?setVersion@@YAKPBD@Z";
-
 constexpr char kNone[] = "";
 
 }  // namespace
 
 PluginLibrary::~PluginLibrary() { Unload(); }
 
-FARPROC PluginLibrary::Find(const char* plain, const char* decorated, bool useDecorated,
-                            std::string* error) {
-  const char* name = useDecorated ? decorated : plain;
+FARPROC PluginLibrary::Find(const char* plain, bool useDecorated, std::string* error) {
+  const char* name = useDecorated ? DecoratedName(plain) : plain;
   FARPROC proc = GetProcAddress(m_module, name);
   if (!proc && error && error->empty()) *error = std::string("Stats.dll has no export ") + name;
   return proc;
@@ -57,18 +42,18 @@ bool PluginLibrary::Load(const std::string& path, bool decoratedNames, std::stri
     return false;
   }
   std::string missing;
-  auto find = [&](const char* plain, const char* decorated) {
-    return reinterpret_cast<void*>(Find(plain, decorated, decoratedNames, &missing));
+  auto find = [&](const char* plain) {
+    return reinterpret_cast<void*>(Find(plain, decoratedNames, &missing));
   };
-  m_setVersion = find("setVersion", kDecoratedSetVersion);
-  m_numberOfSets = find("GetNumberOfSets", kDecoratedNumberOfSets);
-  m_setName = find("GetSetName", kDecoratedSetName);
-  m_resetStats = find("ResetStats0", kDecoratedResetStats);
-  m_addData = find("AddData0", kDecoratedAddData);
-  m_removeData = find("RemoveData0", kDecoratedRemoveData);
-  m_checkCall = find("CheckCall0", kDecoratedCheckCall);
-  m_isValidExchg = find("IsValidExchg0", kDecoratedIsValidExchg);
-  m_getResult = find("GetResult0", kDecoratedGetResult);
+  m_setVersion = find("setVersion");
+  m_numberOfSets = find("GetNumberOfSets");
+  m_setName = find("GetSetName");
+  m_resetStats = find("ResetStats0");
+  m_addData = find("AddData0");
+  m_removeData = find("RemoveData0");
+  m_checkCall = find("CheckCall0");
+  m_isValidExchg = find("IsValidExchg0");
+  m_getResult = find("GetResult0");
   if (!missing.empty()) {
     if (error) *error = missing;
     Unload();

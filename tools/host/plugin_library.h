@@ -67,7 +67,7 @@ class PluginLibrary {
   const char* GetResult(int* out);
 
  private:
-  FARPROC Find(const char* plain, const char* decorated, bool useDecorated, std::string* error);
+  FARPROC Find(const char* plain, bool useDecorated, std::string* error);
 
   HMODULE m_module = nullptr;
   void* m_setVersion = nullptr;

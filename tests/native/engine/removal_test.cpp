@@ -169,6 +169,45 @@ TEST_F(RemovalTest, RejectedQsoLeavesTheFileThroughRemovalToo) {
   EXPECT_EQ(2, state->m_qsoStore.GetCount());
 }
 
+// The count of rejected QSOs is kept beside the file: it equals the file's
+// count while the file can be written, and stays true when it cannot.
+TEST_F(RemovalTest, RejectedCountFollowsIntakeAndRemovalWhateverBecomesOfTheFile) {
+  auto rejectedLinesInFile = [&] {
+    const std::string text = BadQsos();
+    int lines = 0;
+    for (const char* verdict : {kVerdictWrongBand, kVerdictWrongMode, kVerdictNoNumber})
+      for (std::size_t p = text.find(verdict); p != std::string::npos; p = text.find(verdict, p + 1))
+        ++lines;
+    return lines;
+  };
+  state->m_badQsoFile.Start(kBadQsoFile, 0);
+  QsoArgs noNumber = Qso("F5NN");
+  noNumber.exchRcvd = "";
+  AddQso(*state, Qso("F5WB", "2m"));
+  AddQso(*state, Qso("F5WM", "20m", "RTTY"));
+  AddQso(*state, noNumber);
+  AddQso(*state, Qso("A1"));
+  AddQso(*state, Qso("A1"));  // a dupe: a line, but no rejected QSO
+  EXPECT_EQ(3, state->m_rejectedQsos.Count());
+  EXPECT_EQ(3, rejectedLinesInFile());
+
+  RemoveQso(*state, windows, Qso("F5WM", "20m", "RTTY"));
+  RemoveQso(*state, windows, Qso("A1"));
+  EXPECT_EQ(2, state->m_rejectedQsos.Count());
+  EXPECT_EQ(2, rejectedLinesInFile());
+
+  // The file taken away and a folder in its place: no line reaches it, no
+  // removal is applied to it, the count goes on.
+  state->m_badQsoFile.Release();
+  fs::remove(kBadQsoFile);
+  fs::create_directory(kBadQsoFile);
+  AddQso(*state, Qso("F5WB2", "2m"));
+  AddQso(*state, Qso("F5WB3", "2m"));
+  EXPECT_EQ(4, state->m_rejectedQsos.Count());
+  RemoveQso(*state, windows, Qso("F5WB", "2m"));
+  EXPECT_EQ(1, state->m_rejectedQsos.Count());  // F5WB, F5WB2, F5WB3 share the time
+}
+
 TEST_F(RemovalTest, MissingFileStartsAnewWithTheHeader) {
   RemoveQso(*state, windows, Qso("A1"));
   EXPECT_EQ("CQ WW SSB DX Contest UBN file \r\n", BadQsos());

@@ -77,7 +77,7 @@ TEST(CabrilloLog, FileMatchesItsGoldenFileForCwAndSsb) {
     EXPECT_EQ(ExportFixture(isCw), "File produced: DL1ABC.cbr");
     EXPECT_TRUE(golden::Matches(isCw ? "fixture_cw.cbr" : "fixture_ssb.cbr",
                                 TempFolder::Read("DL1ABC.cbr")));
-    EXPECT_FALSE(std::filesystem::exists("DL1ABC.cbr.part"));
+    EXPECT_FALSE(std::filesystem::exists("DL1ABC.cbr.tmp"));
   }
 }
 
@@ -183,15 +183,15 @@ TEST(CabrilloLog, FileThatCannotBeWrittenIsNotAnnounced) {
   std::filesystem::create_directory("DL1ABC.cbr");
   EXPECT_EQ(ExportFixture(1), "File not produced: DL1ABC.cbr");
   EXPECT_TRUE(std::filesystem::is_directory("DL1ABC.cbr"));
-  EXPECT_FALSE(std::filesystem::exists("DL1ABC.cbr.part"));
+  EXPECT_FALSE(std::filesystem::exists("DL1ABC.cbr.tmp"));
 }
 
 TEST(CabrilloLog, FailedExportKeepsTheEarlierFile) {
   TempFolder folder;
   ASSERT_EQ(ExportFixture(1), "File produced: DL1ABC.cbr");
   const std::string earlier = TempFolder::Read("DL1ABC.cbr");
-  // The new file is written aside first, as "<name>.part"; block that name.
-  std::filesystem::create_directory("DL1ABC.cbr.part");
+  // The new file is written aside first, as "<name>.tmp"; block that name.
+  std::filesystem::create_directory("DL1ABC.cbr.tmp");
   EXPECT_EQ(ExportFixture(0), "File not produced: DL1ABC.cbr");
   EXPECT_EQ(TempFolder::Read("DL1ABC.cbr"), earlier);
 }
@@ -230,7 +230,7 @@ TEST(CabrilloText, SoapboxForms) {
 class HeaderDialog : public ::testing::Test {
  protected:
   int Prepare(const std::string& call = "Q0/Q9QQ") {
-    return PrepareExport(state, settings, windows, call, COleDateTime(45591.0),
+    return PrepareExport(state, state.m_cabrillo, settings, windows, call, COleDateTime(45591.0),
                          COleDateTime(45592.0));
   }
 
@@ -238,6 +238,29 @@ class HeaderDialog : public ::testing::Test {
   MemorySettings settings;
   RecordingWindowSide windows;
 };
+
+// A missing key starts with the own call; one the operator emptied stays
+// empty, as the platform's service reads a key with a default.
+TEST_F(HeaderDialog, OperatorsDefaultToTheOwnCallOnlyWhenTheKeyIsMissing) {
+  const struct {
+    const char* name;
+    bool present;
+    const char* stored;
+    const char* shown;
+  } cases[] = {
+      {"missing", false, "", "Q0/Q9QQ"},
+      {"present but empty", true, "", ""},
+      {"stored", true, "Q0/Q9QQ Q1ABC", "Q0/Q9QQ Q1ABC"},
+  };
+  for (const auto& c : cases) {
+    settings.values.clear();
+    windows.dialogInputs.clear();
+    if (c.present) settings.values["Operators"] = c.stored;
+    ASSERT_EQ(Prepare(), 1) << c.name;
+    ASSERT_EQ(windows.dialogInputs.size(), 1u) << c.name;
+    EXPECT_EQ(windows.dialogInputs[0].m_operators, c.shown) << c.name;
+  }
+}
 
 TEST_F(HeaderDialog, ShowsStoredValuesAndFixedStartValues) {
   state.m_isCw = 0;

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <string>
@@ -16,8 +17,10 @@
 #include "engine/intake.h"
 #include "engine/removal.h"
 #include "engine/statistics_reset.h"
+#include "log_fixture.h"
 #include "memory_settings.h"
 #include "plugin/plugin_state.h"
+#include "reports/score_index.h"
 #include "reports/scoring.h"
 #include "support/recording_window_side.h"
 #include "support/temp_folder.h"
@@ -61,6 +64,8 @@ Outcome ScoreAndRestore(PluginState& state, Score score) {
   return outcome;
 }
 
+ScoreSummary IndexedScore(PluginState& state) { return CurrentScore(state, state.m_scoreIndex); }
+
 COleDateTime TimeOf(std::mt19937& random) {
   const int kind = std::uniform_int_distribution<int>(0, 19)(random);
   switch (kind) {
@@ -85,9 +90,12 @@ TEST(ScoreIndex, AnswersAsTheFullPassAfterEveryStep) {
   const std::vector<std::string> calls = {"DL1A", "F5B", "JA1C", "K1D", "UA9E", "VE3F", ""};
   const std::vector<std::string> bands = {"20m", "20M", "40m", "15m", "160M", "10m", "2m"};
   const std::vector<std::string> modes = {"CW", "CW", "CW", "SSB"};
+  // An empty prefix and continent: a call the host could not place.
   const std::vector<std::string> prefixes = {"DL", "F", "JA", "K", "UA9", "VE", ""};
-  const std::vector<std::string> continents = {"EU", "AS", "NA"};
-  const std::vector<std::string> zones = {"14", "25", "5", "05", "x", "63", "99", "-1", "0", ""};
+  const std::vector<std::string> continents = {"EU", "AS", "NA", ""};
+  // The CQ zones at both ends and within, and exchanges that are no CQ zone.
+  const std::vector<std::string> zones = {"14", "25", "5",   "05", "1",  "40", "0",
+                                          "41", "63", "999", "-1", "xx", ""};
   const std::vector<std::string> owns = {"DL", "K", "JA"};
 
   auto state = std::make_unique<PluginState>();
@@ -102,7 +110,7 @@ TEST(ScoreIndex, AnswersAsTheFullPassAfterEveryStep) {
     args.lastDay = COleDateTime(46001.0);
     args.ownPrefix = pick(owns);
     args.ownContinent = args.ownPrefix == "K" ? "NA" : args.ownPrefix == "JA" ? "AS" : "EU";
-    ResetStatistics(*state, settings, windows, args);
+    ResetStatistics(*state, settings, windows, args, [] {});
     state->m_exportMode = std::uniform_int_distribution<int>(0, 4)(random) == 0;
   };
   reset();
@@ -140,14 +148,14 @@ TEST(ScoreIndex, AnswersAsTheFullPassAfterEveryStep) {
       logged.clear();
     }
 
-    const Outcome full = ScoreAndRestore(*state, ComputeScore);
-    const Outcome indexed = ScoreAndRestore(*state, CurrentScore);
+    const Outcome full = ScoreAndRestore(*state, [](PluginState& s) { return ComputeScore(s); });
+    const Outcome indexed = ScoreAndRestore(*state, IndexedScore);
     ASSERT_EQ(indexed.summary, full.summary) << "step " << step;
     ASSERT_EQ(indexed.bands, full.bands) << "step " << step;
     ASSERT_EQ(indexed.countries, full.countries) << "step " << step;
     ASSERT_EQ(indexed.zones, full.zones) << "step " << step;
     // The host's own order: the report, which sorts the band list for good.
-    CurrentScore(*state);
+    IndexedScore(*state);
   }
 }
 
@@ -156,21 +164,28 @@ TEST(ScoreIndex, AnswersAsTheFullPassAfterEveryStep) {
 TEST(ScoreIndex, RescoresWhenTheOwnStationChanges) {
   TempFolder folder;
   PluginState state;
-  state.m_ownPrefix = "DL";
-  state.m_ownContinent = "EU";
-  state.m_workedBands = {"20m"};
-  CInfo qso;
-  qso.m_call = "F5B";
-  qso.m_prefix = "F";
-  qso.m_continent = "EU";
-  qso.m_band = "20m";
-  state.m_qsoStore.Append(qso);
-  EXPECT_EQ(CurrentScore(state).totalPoints, 1);
-  state.m_ownPrefix = "K";
-  state.m_ownContinent = "NA";
-  EXPECT_EQ(CurrentScore(state).totalPoints, 3);
+  fixture::OwnStation(state, "DL", "EU");
+  fixture::Log(state, {"F5B", "F", "EU", "20m"});
+  EXPECT_EQ(IndexedScore(state).totalPoints, 1);
+  fixture::OwnStation(state, "K", "NA");
+  EXPECT_EQ(IndexedScore(state).totalPoints, 3);
   state.m_qsoStore.RemoveAt(0);
-  EXPECT_EQ(CurrentScore(state).totalPoints, 0);
+  EXPECT_EQ(IndexedScore(state).totalPoints, 0);
+}
+
+// An index that no plug-in state wired to the store hears nothing of its
+// changes: it must not answer from what it saw at an earlier reading.
+TEST(ScoreIndex, ReadsAStoreItDoesNotWatchAfresh) {
+  TempFolder folder;
+  ContestState state;
+  ScoreIndex index;
+  fixture::OwnStation(state, "DL", "EU");
+  fixture::Log(state, {"F5B", "F", "EU", "20m", "14"});
+  EXPECT_EQ(CurrentScore(state, index).totalQsos, 1);
+  fixture::Log(state, {"JA1C", "JA", "AS", "20m", "25"});
+  const ScoreSummary s = CurrentScore(state, index);
+  EXPECT_EQ(s.totalQsos, 2);
+  EXPECT_EQ(s.score, 4 * (2 + 2));
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/windows/continent_pages.h"
+
 namespace {
 
 // The platform's values, fixed by its binary interface.
@@ -21,7 +23,12 @@ constexpr std::uint32_t kWsVisible = 0x10000000, kWsCaption = 0x00C00000,
                         kWsHscroll = 0x00100000, kWsSysmenu = 0x00080000,
                         kWsTabstop = 0x00010000, kWsMinimizebox = 0x00020000,
                         kWsMaximizebox = 0x00010000, kWsChild = 0x40000000;
-constexpr std::uint32_t kDsModalframe = 0x80, kDsSetfont = 0x40;
+constexpr std::uint32_t kWsPopup = 0x80000000, kWsDisabled = 0x08000000,
+                        kWsThickframe = 0x00040000, kWsClipchildren = 0x02000000,
+                        kWsClipsiblings = 0x04000000, kWsExToolwindow = 0x80;
+constexpr std::uint32_t kDsModalframe = 0x80, kDsSetfont = 0x40, kDsFixedsys = 0x0008;
+constexpr std::uint32_t kBsAutocheckbox = 0x3, kBsOwnerdraw = 0xB;
+constexpr std::uint32_t kTcsButtons = 0x0100, kTcsHottrack = 0x0040;
 constexpr std::uint32_t kEsMultiline = 0x4, kEsAutovscroll = 0x40, kEsAutohscroll = 0x80,
                         kEsWantreturn = 0x1000;
 constexpr std::uint32_t kCbsDropdown = 0x2, kCbsAutohscroll = 0x40, kCbsSort = 0x100;
@@ -104,21 +111,23 @@ struct Item {
 };
 
 struct Template {
-  std::uint32_t style = 0;
+  bool extended = false;
+  std::uint32_t style = 0, exStyle = 0;
   std::int16_t x = 0, y = 0, cx = 0, cy = 0;
   std::string menu, cls, caption, face;
-  int pointSize = 0;
+  int pointSize = 0, weight = 0;
   std::vector<Item> items;
 };
 
-// The predefined control classes, named by ordinal or by name in any case
-// (class names ignore case), in one spelling.
+// The predefined and common control classes, named by ordinal or by name in
+// any case (class names ignore case), in one spelling.
 std::string ClassName(std::string cls) {
   static const std::map<std::string, std::string> names = {
       {"#128", "Button"}, {"#129", "Edit"}, {"#130", "Static"},
       {"#131", "ListBox"}, {"#132", "ScrollBar"}, {"#133", "ComboBox"},
       {"BUTTON", "Button"}, {"EDIT", "Edit"}, {"STATIC", "Static"},
-      {"LISTBOX", "ListBox"}, {"SCROLLBAR", "ScrollBar"}, {"COMBOBOX", "ComboBox"}};
+      {"LISTBOX", "ListBox"}, {"SCROLLBAR", "ScrollBar"}, {"COMBOBOX", "ComboBox"},
+      {"SYSTABCONTROL32", "SysTabControl32"}};
   std::string upper = cls;
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   const auto it = names.find(upper);
@@ -131,14 +140,15 @@ Template ParseTemplate(const std::vector<unsigned char>& bytes) {
   Reader r{bytes, 0};
   Template t;
   const bool extended = bytes.size() >= 4 && bytes[2] == 0xFF && bytes[3] == 0xFF;
+  t.extended = extended;
   int count;
   if (extended) {
     r.U16(), r.U16(), r.U32();  // version, signature, help id
-    r.U32();                    // extended style
+    t.exStyle = r.U32();
     t.style = r.U32();
   } else {
     t.style = r.U32();
-    r.U32();
+    t.exStyle = r.U32();
   }
   count = r.U16();
   t.x = r.S16(), t.y = r.S16(), t.cx = r.S16(), t.cy = r.S16();
@@ -147,7 +157,10 @@ Template ParseTemplate(const std::vector<unsigned char>& bytes) {
   t.caption = r.Text();
   if (t.style & kDsSetfont) {
     t.pointSize = r.U16();
-    if (extended) r.U16(), r.U16();  // weight; italic and character set
+    if (extended) {
+      t.weight = r.U16();
+      r.U16();  // italic and character set
+    }
     t.face = r.Text();
   }
   for (int i = 0; i < count; ++i) {
@@ -404,6 +417,213 @@ TEST_F(CompiledResources, IconHasA32PixelImage) {
     if (width == 32 && height == 32) found32 = true;
   }
   EXPECT_TRUE(found32);
+}
+
+// --- the tool windows' templates ----------------------------------------------
+
+struct ToolTemplate {
+  int id;
+  const char* caption;
+  std::uint32_t style;  // beside popup, caption, system menu, set-font, fixed-system font
+  std::uint32_t exStyle;
+  int cx, cy;
+  size_t items;
+};
+
+TEST_F(CompiledResources, ToolWindowFrames) {
+  const ToolTemplate cases[] = {
+      {105, "Multiplier", kWsThickframe | kWsClipchildren | kWsClipsiblings, 0, 242, 117, 1},
+      {114, "CQ ZONE ", kDsModalframe, kWsExToolwindow, 116, 86, 40},
+      {125, "Zone", kDsModalframe, 0, 106, 107, 40},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("dialog " + std::to_string(c.id));
+    const auto& bytes = Get(kRtDialog, c.id);
+    ASSERT_FALSE(bytes.empty());
+    const Template t = ParseTemplate(bytes);
+    EXPECT_TRUE(t.extended);
+    EXPECT_EQ(t.caption, c.caption);
+    EXPECT_EQ(t.style, kWsPopup | kWsCaption | kWsSysmenu | kDsSetfont | kDsFixedsys | c.style)
+        << "and not visible";
+    EXPECT_EQ(t.exStyle, c.exStyle);
+    EXPECT_EQ(t.face, "MS Shell Dlg");
+    EXPECT_EQ(t.pointSize, 8);
+    EXPECT_EQ(t.weight, 400);
+    EXPECT_EQ(t.cx, c.cx);
+    EXPECT_EQ(t.cy, c.cy);
+    EXPECT_EQ(t.items.size(), c.items);
+  }
+}
+
+TEST_F(CompiledResources, InfoButton) {
+  const Template t = ParseTemplate(Get(kRtDialog, 105));
+  ASSERT_EQ(t.items.size(), 1u);
+  const Item& b = t.items[0];
+  EXPECT_EQ(b.id, 1016);
+  EXPECT_EQ(b.cls, "Button");
+  EXPECT_EQ(b.text, "Button2");
+  EXPECT_EQ(b.style, kWsChild | kWsVisible | kWsTabstop | kBsOwnerdraw);
+  EXPECT_EQ((std::vector<int>{b.x, b.y, b.cx, b.cy}), (std::vector<int>{2, 2, 238, 113}));
+}
+
+// Rows as the layout lists them: y, then per entry id, caption, x (and width).
+TEST_F(CompiledResources, ZoneButtonsAndZoneBoxes) {
+  const int buttonRows[8][1 + 5 * 2] = {
+      {7, 1003, 7, 1004, 25, 1005, 44, 1006, 63, 1007, 82},
+      {19, 1008, 7, 1009, 25, 1010, 43, 1011, 63, 1012, 81},
+      {32, 1013, 7, 1014, 25, 1015, 44, 1016, 63, 1017, 82},
+      {44, 1018, 7, 1019, 25, 1020, 44, 1021, 63, 1022, 82},
+      {56, 1023, 7, 1024, 25, 1025, 43, 1026, 63, 1027, 81},
+      {69, 1028, 7, 1029, 25, 1030, 43, 1031, 63, 1032, 81},
+      {82, 1033, 7, 1034, 25, 1035, 43, 1036, 63, 1037, 81},
+      {94, 1038, 7, 1039, 25, 1040, 43, 1041, 63, 1042, 81},
+  };
+  const int boxRows[8][1 + 5 * 3] = {
+      {7, 1015, 4, 19, 1018, 26, 20, 1021, 48, 20, 1022, 70, 20, 1023, 91, 24},
+      {16, 1024, 4, 20, 1025, 26, 20, 1026, 48, 20, 1027, 70, 21, 1028, 91, 24},
+      {25, 1029, 4, 19, 1030, 26, 20, 1031, 48, 22, 1032, 70, 19, 1033, 91, 24},
+      {34, 1034, 4, 19, 1035, 26, 20, 1036, 48, 19, 1037, 70, 19, 1038, 91, 24},
+      {43, 1039, 4, 20, 1040, 26, 19, 1041, 48, 20, 1042, 70, 19, 1043, 91, 24},
+      {52, 1044, 4, 22, 1045, 26, 20, 1046, 48, 19, 1047, 70, 20, 1048, 91, 24},
+      {61, 1049, 4, 22, 1050, 26, 19, 1051, 48, 19, 1052, 70, 20, 1053, 91, 24},
+      {70, 1054, 4, 20, 1055, 26, 21, 1056, 48, 20, 1057, 70, 20, 1058, 91, 24},
+  };
+  const Template buttons = ParseTemplate(Get(kRtDialog, 125));
+  const Template boxes = ParseTemplate(Get(kRtDialog, 114));
+  ASSERT_EQ(buttons.items.size(), 40u);
+  ASSERT_EQ(boxes.items.size(), 40u);
+  for (int zone = 1; zone <= 40; ++zone) {
+    const int row = (zone - 1) / 5, col = (zone - 1) % 5;
+    SCOPED_TRACE("zone " + std::to_string(zone));
+    const Item& b = buttons.items[zone - 1];
+    EXPECT_EQ(b.id, buttonRows[row][1 + col * 2]);
+    EXPECT_EQ(b.text, std::to_string(zone));
+    EXPECT_EQ(b.cls, "Button");
+    EXPECT_EQ(b.style, kWsChild | kWsVisible | kWsTabstop) << "a plain push button";
+    EXPECT_EQ((std::vector<int>{b.x, b.y, b.cx, b.cy}),
+              (std::vector<int>{buttonRows[row][2 + col * 2], buttonRows[row][0], 16, 10}));
+
+    const Item& c = boxes.items[zone - 1];
+    const std::string caption = (zone < 10 ? "0" : "") + std::to_string(zone);
+    EXPECT_EQ(c.id, boxRows[row][1 + col * 3]);
+    EXPECT_EQ(c.text, caption);
+    EXPECT_EQ(c.cls, "Button");
+    EXPECT_EQ(c.style, kWsChild | kWsVisible | kWsTabstop | kBsAutocheckbox);
+    EXPECT_EQ((std::vector<int>{c.x, c.y, c.cx, c.cy}),
+              (std::vector<int>{boxRows[row][2 + col * 3], boxRows[row][0], boxRows[row][3 + col * 3], 9}));
+  }
+}
+
+// --- the extended multiplier window ------------------------------------------
+
+void ExpectArial9(const Template& t) {
+  EXPECT_TRUE(t.extended);
+  EXPECT_EQ(t.face, "Arial");
+  EXPECT_EQ(t.pointSize, 9);
+  EXPECT_EQ(t.weight, 400);
+  EXPECT_EQ(t.menu, "");
+  EXPECT_EQ(t.cls, "");
+}
+
+TEST_F(CompiledResources, ExtendedMultiplierFrame) {
+  const auto& bytes = Get(kRtDialog, 116);
+  ASSERT_FALSE(bytes.empty()) << "dialog 116 missing";
+  const Template t = ParseTemplate(bytes);
+  ExpectArial9(t);
+  EXPECT_EQ(t.caption, "Multiplier");
+  EXPECT_EQ(t.style, kWsPopup | kWsCaption | kWsSysmenu | kDsModalframe | kDsSetfont)
+      << "not visible, not resizable";
+  EXPECT_EQ(t.exStyle, 0u);
+  EXPECT_EQ(t.x, 0);
+  EXPECT_EQ(t.y, 0);
+  EXPECT_EQ(t.cx, 291);
+  EXPECT_EQ(t.cy, 135);
+  ASSERT_EQ(t.items.size(), 1u);
+  const Item& tabs = t.items[0];
+  EXPECT_EQ(tabs.id, 1025);
+  EXPECT_EQ(tabs.cls, "SysTabControl32");
+  EXPECT_EQ(tabs.text, "");
+  EXPECT_EQ(tabs.style, kWsChild | kWsVisible | kWsBorder | kTcsButtons | kTcsHottrack);
+  EXPECT_EQ(tabs.exStyle, 0u);
+  EXPECT_EQ(tabs.x, 7);
+  EXPECT_EQ(tabs.y, 7);
+  EXPECT_EQ(tabs.cx, 277);
+  EXPECT_EQ(tabs.cy, 121);
+}
+
+// Each page's template holds exactly the boxes of its table, in table order:
+// the code binds and ticks boxes by the table, the window shows the template.
+TEST_F(CompiledResources, ContinentPagesMatchTheirTables) {
+  const struct {
+    int cx, cy;
+  } sizes[kContinentPageCount] = {{275, 110}, {261, 115}, {261, 109},
+                                  {265, 104}, {262, 84},  {265, 113}};
+  for (int page = 0; page < kContinentPageCount; ++page) {
+    const ContinentPage& p = ContinentPages()[page];
+    SCOPED_TRACE(p.className);
+    const auto& bytes = Get(kRtDialog, p.templateId);
+    ASSERT_FALSE(bytes.empty()) << "dialog " << p.templateId << " missing";
+    const Template t = ParseTemplate(bytes);
+    ExpectArial9(t);
+    EXPECT_EQ(t.caption, "");
+    EXPECT_EQ(t.style, kWsChild | kWsSysmenu | kDsSetfont) << "no caption, not visible";
+    EXPECT_EQ(t.exStyle, 0u);
+    EXPECT_EQ(t.cx, sizes[page].cx);
+    EXPECT_EQ(t.cy, sizes[page].cy);
+    ASSERT_EQ(t.items.size(), static_cast<size_t>(p.boxCount));
+    for (int i = 0; i < p.boxCount; ++i) {
+      const EntityBox& b = p.boxes[i];
+      const Item& item = t.items[static_cast<size_t>(i)];
+      SCOPED_TRACE(std::string("box \"") + b.caption + "\"");
+      EXPECT_EQ(item.id, b.id);
+      EXPECT_EQ(item.cls, "Button");
+      EXPECT_EQ(item.text, b.caption);
+      EXPECT_EQ(item.x, b.x);
+      EXPECT_EQ(item.y, b.y);
+      EXPECT_EQ(item.cx, b.width);
+      EXPECT_EQ(item.cy, p.boxHeight);
+      const std::uint32_t shown = b.hidden ? kWsDisabled : kWsVisible;
+      EXPECT_EQ(item.style, kWsChild | kWsTabstop | kBsAutocheckbox | shown);
+      EXPECT_EQ(item.exStyle, 0u);
+    }
+  }
+}
+
+// Spot checks of the tables against the layout itself, where a slip would
+// go unnoticed: the padded caption, the hidden box under "3X", rows whose
+// boxes stand a unit apart.
+TEST_F(CompiledResources, ContinentPagesSpotChecks) {
+  const struct {
+    int templateId, id;
+    const char* text;
+    int x, y, cx, cy;
+    bool visible;
+  } cases[] = {
+      {117, 1035, "GD", 6, 35, 22, 11, true},
+      {117, 1064, "R1FJ", 239, 62, 26, 11, true},
+      {118, 1022, "3W", 199, 7, 24, 13, false},
+      {118, 1023, "3X", 200, 7, 24, 13, true},
+      {118, 1080, " TZ           ", 226, 80, 24, 13, true},
+      {119, 1071, "YA", 206, 71, 21, 15, true},
+      {120, 1065, "KP5", 130, 46, 28, 14, true},
+      {121, 1045, "3Y/p", 188, 45, 30, 14, true},
+      {122, 1068, "ZL9", 165, 86, 30, 14, true},
+  };
+  for (const auto& c : cases) {
+    const Template t = ParseTemplate(Get(kRtDialog, c.templateId));
+    bool found = false;
+    for (const Item& item : t.items) {
+      if (item.id != c.id) continue;
+      found = true;
+      EXPECT_EQ(item.text, c.text);
+      EXPECT_EQ(item.x, c.x) << c.text;
+      EXPECT_EQ(item.y, c.y) << c.text;
+      EXPECT_EQ(item.cx, c.cx) << c.text;
+      EXPECT_EQ(item.cy, c.cy) << c.text;
+      EXPECT_EQ((item.style & kWsVisible) != 0, c.visible) << c.text;
+    }
+    EXPECT_TRUE(found) << c.templateId << "/" << c.id;
+  }
 }
 
 }  // namespace

@@ -22,8 +22,9 @@
 #include <thread>
 #include <vector>
 
-#define STATS_EXPORTS_NO_PROTOTYPES
-#include "plugin/exports.h"
+#include "support/checks.h"
+#include "tools/host/host_date.h"
+#include "tools/host/plugin_library.h"
 
 namespace {
 
@@ -40,15 +41,7 @@ void Fail(const std::string& what) {
   std::fflush(stdout);
 }
 
-std::string Shown(const std::string& s) {
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else out += c;
-  }
-  return out + "\"";
-}
+std::string Shown(const std::string& s) { return "\"" + wine_test::Visible(s) + "\""; }
 
 void ExpectEq(const std::string& what, const std::string& actual, const std::string& expected) {
   if (actual != expected) Fail(what + ": " + Shown(actual) + ", expected " + Shown(expected));
@@ -60,40 +53,24 @@ void ExpectTrue(const std::string& what, bool condition) {
 
 // --- the host's side of the library -----------------------------------------
 
-// The host's date value: days since 1899-12-30, status 0 = valid; 16 bytes.
-struct HostDate {
-  double days;
-  std::int32_t status;
-  std::int32_t padding;
-};
+using host::HostDate;
 
-using ResetFn = int(__cdecl*)(STATS_RESET_PARAMS(HostDate));
-using AddFn = int(__cdecl*)(STATS_QSO_PARAMS(HostDate));
-using ResultFn = const char*(__cdecl*)(int*);
-
-struct Library {
-  ResetFn reset = nullptr;
-  AddFn add = nullptr;
-  ResultFn result = nullptr;
-};
-
-Library g_dll;
-
-template <typename Fn>
-Fn Export(HMODULE dll, const char* name) {
-  // Through void*: the entry point's real type is the one named here.
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-}
+host::PluginLibrary g_dll;
 
 const double kFirstDay = 46354.0;  // 2026-11-28
 const double kLastDay = 46355.0;   // 2026-11-29
 
 // An export request, exactly as the host passes it.
 void ResetForExport(const std::string& folderPrefix, const std::string& ownCall) {
-  HostDate first{kFirstDay, 0, 0}, last{kLastDay, 0, 0};
-  const char* e = "";
-  g_dll.reset(folderPrefix.c_str(), 1, ownCall.c_str(), &first, &last, e, e, e, e, e, e, e, e, e,
-              "DL", 0, 0, 0, 0.0, 0.0, e, "EU", e);
+  host::PluginRun run;
+  run.folderPrefix = folderPrefix;
+  run.exportRequest = 1;
+  run.contestant = ownCall;
+  run.firstDay = HostDate{kFirstDay, 0, 0};
+  run.lastDay = HostDate{kLastDay, 0, 0};
+  run.ownPrefix = "DL";
+  run.ownContinent = "EU";
+  g_dll.ResetStats(run);
 }
 
 struct Qso {
@@ -108,11 +85,20 @@ struct Qso {
 };
 
 int AddQso(const std::string& ownCall, const Qso& q) {
-  HostDate time{q.time, 0, 0}, other{0.0, 0, 0};
-  const char* e = "";
-  return g_dll.add(ownCall.c_str(), q.call, &time, &other, &other, &other, 0, q.freqHz, "CW",
-                   "599", "599", q.exchSent, q.exchRcvd, e, e, e, e, e, e, e, e, e, q.prefix, 0,
-                   0, 0, 0.0, 0.0, e, q.continent, e, q.band, e);
+  host::PluginQso qso;
+  qso.ownCall = ownCall;
+  qso.call = q.call;
+  qso.time = HostDate{q.time, 0, 0};
+  qso.freqHz = q.freqHz;
+  qso.mode = "CW";
+  qso.rstSent = "599";
+  qso.rstRcvd = "599";
+  qso.exchSent = q.exchSent;
+  qso.exchRcvd = q.exchRcvd;
+  qso.prefix = q.prefix;
+  qso.continent = q.continent;
+  qso.band = q.band;
+  return g_dll.AddData(qso);
 }
 
 // --- the host folder ----------------------------------------------------------
@@ -322,7 +308,7 @@ std::string ResultWithMessage() {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   });
   int out = 0;
-  g_dll.result(&out);
+  g_dll.GetResult(&out);
   watcher.Finish();
   return message;
 }
@@ -547,6 +533,28 @@ void UnwritableFile() {
   ExpectEq("message", ResultWithMessage(), "File not produced: Q0_Q9QQ.cbr");
 }
 
+// An "Operators" key the operator emptied stays empty (only a missing key
+// starts with the own call), and the host's version reaches the CREATED-BY
+// line bounded to 99 characters and without control characters.
+void EmptyOperatorsAndAnUnrulyHostVersion() {
+  g_case = "empty operators, long version";
+  NewHostFolder("operators");
+  WriteKey("Mode", "1");
+  WriteKey("Operators", "");
+  std::ofstream(g_folder + "Qalo2.ini", std::ios::binary)
+      << "[Qalo]\r\nQalo=2.30\x01" << std::string(5000, 'v') << "\r\n";
+  ExportRequest([](HWND d) {
+    ExpectEq("operators as stored, empty", ItemText(d, 1006), "");
+    EndDialogBy(d, Ending::kOk);
+  });
+  FeedLog();
+  ExpectEq("message", ResultWithMessage(), "File produced: Q0_Q9QQ.cbr");
+  const std::string file = ReadFile("Q0_Q9QQ.cbr");
+  ExpectTrue("operators line empty", file.find("\r\nOPERATORS: \r\n") != std::string::npos);
+  const std::string createdBy = "\r\nCREATED-BY: Qalo 2.30" + std::string(95, 'v') + "\r\n";
+  ExpectTrue("CREATED-BY bounded and clean", file.find(createdBy) != std::string::npos);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -554,28 +562,22 @@ int main(int argc, char** argv) {
     std::printf("usage: %s <Stats.dll>\n", argv[0]);
     return 2;
   }
-  HMODULE dll = LoadLibraryA(argv[1]);
-  if (!dll) {
-    std::printf("cannot load %s (error %lu)\n", argv[1], GetLastError());
-    return 2;
-  }
-  g_dll.reset = Export<ResetFn>(dll, "ResetStats0");
-  g_dll.add = Export<AddFn>(dll, "AddData0");
-  g_dll.result = Export<ResultFn>(dll, "GetResult0");
-  if (!g_dll.reset || !g_dll.add || !g_dll.result) {
-    std::printf("exports missing\n");
+  std::string error;
+  if (!g_dll.Load(argv[1], /*decoratedNames=*/false, &error)) {
+    std::printf("%s\n", error.c_str());
     return 2;
   }
 
   ConfirmedExport();
   CancelledExports();
   UnwritableFile();
+  EmptyOperatorsAndAnUnrulyHostVersion();
 
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   SetCurrentDirectoryA(temp);
   RemoveTree(TempRoot());
-  FreeLibrary(dll);
+  g_dll.Unload();
 
   std::printf("%zu failed checks\n", g_failures.size());
   return g_failures.empty() ? 0 : 1;

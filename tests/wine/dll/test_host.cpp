@@ -15,17 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "tools/host/export_names.h"
+#include "support/checks.h"
+#include "tools/host/host_date.h"
+#include "tools/host/host_folder.h"
+
 namespace {
 
 // ---- the host's side of the boundary ------------------------------------
 
-// The host's date-time value: days since 1899-12-30 at 0, status at 8.
-struct HostDateTime {
-  double days;
-  int status;  // 0 valid, 1 invalid, 2 null
-  int padding;
-};
-static_assert(sizeof(HostDateTime) == 16, "the host passes 16-byte values");
+using HostDateTime = host::HostDate;
 
 using T = const char*;
 using D = HostDateTime*;
@@ -43,39 +42,6 @@ using ResultFn = const char*(__cdecl*)(int*);
 using SetupFn = void(__cdecl*)(void);
 using VersionFn = unsigned long(__cdecl*)(const char*);
 
-// The export directory as the host looks it up. The decorated names are those
-// of Stats.def, which the name check holds to the compiler's encoding.
-struct ExportRow {
-  int ordinal;
-  const char* name;
-  const char* entry;  // the plain name of the function it enters
-};
-const ExportRow kExports[] = {
-    {1, "?AddData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z", "AddData0"},
-    {2, "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z", "CheckCall0"},
-    {3, "?GetNumberOfSets@@YAHXZ", "GetNumberOfSets"},
-    {4, "?GetResult0@@YAPBDPAH@Z", "GetResult0"},
-    {5, "?GetSetName@@YAPBDH@Z", "GetSetName"},
-    {6, "?RemoveData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z",
-     "RemoveData0"},
-    {7, "?ResetStats0@@YAHPBDH0PAVCOleDateTime@ATL@@10000000000HHHNN000@Z", "ResetStats0"},
-    {8, "?SetupSet0@@YAXXZ", "SetupSet0"},
-    {9, "?StatsGetExchgCount0@@YAHPBD00@Z", "GetNumberOfSets"},
-    {10, "?StatsIsValidExchg0@@YAHPBD000HHH@Z", "IsValidExchg0"},
-    {11, "?setVersion@@YAKPBD@Z", "setVersion"},
-    {12, "AddData0", "AddData0"},
-    {13, "CheckCall0", "CheckCall0"},
-    {14, "GetExchgCount0", "GetNumberOfSets"},
-    {15, "GetNumberOfSets", "GetNumberOfSets"},
-    {16, "GetResult0", "GetResult0"},
-    {17, "GetSetName", "GetSetName"},
-    {18, "IsValidExchg0", "IsValidExchg0"},
-    {19, "RemoveData0", "RemoveData0"},
-    {20, "ResetStats0", "ResetStats0"},
-    {21, "SetupSet0", "SetupSet0"},
-    {22, "setVersion", "setVersion"},
-};
-
 struct Exports {
   QsoFn addData;
   QsoFn removeData;
@@ -92,34 +58,11 @@ struct Exports {
 
 // ---- reporting ------------------------------------------------------------
 
-int g_failures = 0;
-
-void Check(bool ok, const std::string& name, const std::string& detail = "") {
-  std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", name.c_str(), ok || detail.empty() ? "" : ": ",
-              ok ? "" : detail.c_str());
-  std::fflush(stdout);
-  if (!ok) ++g_failures;
-}
-
-void CheckInt(int got, int want, const std::string& name) {
-  Check(got == want, name, "got " + std::to_string(got) + ", want " + std::to_string(want));
-}
-
-// Shows control characters, so that a CR LF difference is visible.
-std::string Visible(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\t') out += "\\t";
-    else out += c;
-  }
-  return out;
-}
-
-void CheckText(const std::string& got, const std::string& want, const std::string& name) {
-  Check(got == want, name, "got \"" + Visible(got) + "\", want \"" + Visible(want) + "\"");
-}
+using wine_test::Check;
+using wine_test::CheckInt;
+using wine_test::CheckText;
+using wine_test::Visible;
+using wine_test::g_failures;
 
 // ---- the host folder ------------------------------------------------------
 
@@ -127,26 +70,9 @@ std::string g_folder;  // ends with '\'
 
 std::string ReadWhole(const std::string& name, bool* exists = nullptr) {
   std::string content;
-  HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (exists) *exists = file != INVALID_HANDLE_VALUE;
-  if (file == INVALID_HANDLE_VALUE) return content;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-    content.append(buffer, got);
-  CloseHandle(file);
+  const bool read = host::ReadWholeFile(name, content);
+  if (exists) *exists = read;
   return content;
-}
-
-void WriteWhole(const std::string& name, const std::string& content) {
-  HANDLE file =
-      CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  if (file != INVALID_HANDLE_VALUE) {
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
-  }
 }
 
 const char kSettingsPath[] = "Plugins\\CQ-WW-CW-SSB.ini";
@@ -159,14 +85,7 @@ std::string Setting(const char* key) {
 }
 
 std::vector<std::string> FilesLike(const std::string& pattern) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((g_folder + pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do names.push_back(found.cFileName);
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
+  return host::FilesMatching(g_folder.substr(0, g_folder.size() - 1), pattern);
 }
 
 bool MakeHostFolder() {
@@ -200,7 +119,7 @@ double At(int hour, int minute) { return kFirstDay + (hour * 60 + minute) / 1440
 // A value with garbage in its padding, as the host's stack would have it.
 HostDateTime Date(double days, int status = 0) {
   HostDateTime value;
-  std::memset(&value, 0xCC, sizeof value);
+  value.reserved = static_cast<std::int32_t>(0xCCCCCCCCu);
   value.days = days;
   value.status = status;
   return value;
@@ -353,7 +272,7 @@ DWORD WINAPI Watchdog(LPVOID) {
 
 bool ResolveExports(HMODULE module, Exports* dll) {
   bool all = true;
-  for (const ExportRow& row : kExports) {
+  for (const host::ExportName& row : host::kExportNames) {
     FARPROC byName = GetProcAddress(module, row.name);
     FARPROC byEntry = GetProcAddress(module, row.entry);
     FARPROC byOrdinal = GetProcAddress(module, MAKEINTRESOURCEA(row.ordinal));
@@ -428,8 +347,8 @@ void FirstReset(const Exports& dll) {
 
 // A host settings file among other ini files, and the contest mode CW.
 void SecondReset(const Exports& dll) {
-  WriteWhole("Another.ini", "[x]\r\nQalo=1.00\r\n");
-  WriteWhole("Qalo2.ini", "[Qalo]\r\nQalo=2.20\r\n");
+  host::WriteWholeFile("Another.ini", "[x]\r\nQalo=1.00\r\n");
+  host::WriteWholeFile("Qalo2.ini", "[Qalo]\r\nQalo=2.20\r\n");
   WritePrivateProfileStringA("Settings", "Mode", "1", (g_folder + kSettingsPath).c_str());
   CheckInt(CallReset(dll, 0), 1, "ResetStats0 (host 2.20, Mode 1)");
   CheckText(Setting("Start"), "0", "settings: Start alternates to 0");
@@ -538,6 +457,7 @@ void Report(const Exports& dll) {
   const std::string head = "  CQ WW CW DX Contest 26.10-27.10.2024 \r\n\t    Contestant: DL1ABC\r\n";
   CheckText(text.substr(0, head.size()), head, "GetResult0 text report head");
   CheckText(Setting("Claimed"), "24", "settings: Claimed after the log");
+  Check(text.find("Bad QSO\t 3\r\n") != std::string::npos, "GetResult0: Bad QSO 3", text);
 }
 
 void Removals(const Exports& dll) {
@@ -564,6 +484,28 @@ void Removals(const Exports& dll) {
   Result(dll, &out);
   // 20m: JA1XYZ 3 points, JA and 25; 40m: ON4EEE 1 point, ON and 14: 4 x 4.
   CheckText(Setting("Claimed"), "16", "settings: Claimed after the removals");
+}
+
+// Another program holds the bad-QSO file without sharing: lines and removals
+// cannot reach it, and the report still counts the rejected QSOs truly.
+void HeldBadQsoFile(const Exports& dll) {
+  HANDLE held = CreateFileA(kBadQsoFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  Check(held != INVALID_HANDLE_VALUE, "bad-QSO file held without sharing");
+  CheckInt(CallQso(dll.addData, {"SP1FFF", At(13, 1), 10110000, "CW", "599", "599", "14", "15",
+                                 "SP", "EU", "30m"}),
+           0, "AddData0 on 30m while the file is held");
+  CheckInt(CallQso(dll.addData, {"SP2GGG", At(13, 2), 14200000, "SSB", "59", "59", "14", "15",
+                                 "SP", "EU", "20m"}),
+           0, "AddData0 SSB while the file is held");
+  CheckInt(CallQso(dll.removeData, {"F5BBB", At(12, 41), 14200000, "SSB", "59", "59", "14",
+                                    "14", "F", "EU", "20m"}),
+           1, "RemoveData0 of a rejected QSO while the file is held");
+  int out;
+  const std::string text = Result(dll, &out);
+  CloseHandle(held);
+  Check(text.find("Bad QSO\t 4\r\n") != std::string::npos,
+        "GetResult0: Bad QSO 4 (3 + 2 - 1) whatever the file holds", text);
 }
 
 void HtmlReport(const Exports& dll) {
@@ -672,13 +614,14 @@ int main(int argc, char** argv) {
   ExchangeChecks(dll);
   Report(dll);
   Removals(dll);
+  HeldBadQsoFile(dll);
   HtmlReport(dll);
   HeaderDialogAndExport(dll);
   SetupBox(dll);
 
   Check(FreeLibrary(module) != 0, "FreeLibrary returns");
 
-  std::printf("%d failure(s)\n", g_failures);
+  std::printf("%d failure(s)\n", g_failures.load());
   if (g_failures == 0) RemoveHostFolder();
   return g_failures == 0 ? 0 : 1;
 }

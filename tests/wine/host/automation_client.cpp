@@ -19,16 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "support/checks.h"
 #include "tools/host/host_automation.h"
 
 namespace {
 
-int g_failures = 0;
-
-void Check(bool ok, const std::string& what) {
-  std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
-  if (!ok) ++g_failures;
-}
+using wine_test::Check;
+using wine_test::g_failures;
 
 std::string Hex(HRESULT hr) {
   char text[16];

@@ -6,13 +6,14 @@
 // is "Qalo". With one, the bare name "Qalo2.ini" is opened relative to the
 // current folder, the host's working folder, not in the searched folder; the
 // first line holding "Qalo=" anywhere gives the version, from that line's
-// sixth character on (whatever stands before "Qalo="). A file that cannot be opened, or has no such
-// line, leaves `version` as it was.
-#ifndef STATS_PLUGIN_HOST_VERSION_H_
-#define STATS_PLUGIN_HOST_VERSION_H_
+// sixth character on (whatever stands before "Qalo="), its control characters
+// dropped and cut to 99 characters, as every setting is read. A file that
+// cannot be opened, or has no such line, leaves `version` as it was.
+#ifndef STATS_ENGINE_HOST_VERSION_H_
+#define STATS_ENGINE_HOST_VERSION_H_
 
 #include <string>
 
 void DetectHostVersion(const std::string& folderPrefix, std::string& version);
 
-#endif  // STATS_PLUGIN_HOST_VERSION_H_
+#endif  // STATS_ENGINE_HOST_VERSION_H_

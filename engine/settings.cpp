@@ -1,4 +1,4 @@
-#include "plugin/settings.h"
+#include "engine/settings.h"
 
 #include <cstdlib>
 

@@ -5,11 +5,11 @@
 // On OK the dialog's values are back in `log` and the answer is true; Cancel,
 // closing the dialog, or a dialog that cannot be created leaves `log` as it was
 // and answers false.
-#ifndef STATS_REPORTS_CABRILLO_DIALOG_H_
-#define STATS_REPORTS_CABRILLO_DIALOG_H_
+#ifndef STATS_UI_WINDOWS_CABRILLO_DIALOG_H_
+#define STATS_UI_WINDOWS_CABRILLO_DIALOG_H_
 
 struct CabrilloLog;
 
 bool RunCabrilloDialog(CabrilloLog& log);
 
-#endif  // STATS_REPORTS_CABRILLO_DIALOG_H_
+#endif  // STATS_UI_WINDOWS_CABRILLO_DIALOG_H_

@@ -1,8 +1,8 @@
 // The two file operations the plug-in needs beyond the C library: a directory
 // search and a replace-in-one-step. Each build links its own implementation
 // (Win32 in the DLL, POSIX natively).
-#ifndef STATS_PLUGIN_FILE_SYSTEM_H_
-#define STATS_PLUGIN_FILE_SYSTEM_H_
+#ifndef STATS_ENGINE_FILE_SYSTEM_H_
+#define STATS_ENGINE_FILE_SYSTEM_H_
 
 #include <string>
 #include <vector>
@@ -17,4 +17,4 @@ std::vector<std::string> FindFiles(const std::string& pattern);
 // both files are left as they were and the answer is false.
 bool ReplaceFileWith(const std::string& source, const std::string& target);
 
-#endif  // STATS_PLUGIN_FILE_SYSTEM_H_
+#endif  // STATS_ENGINE_FILE_SYSTEM_H_
