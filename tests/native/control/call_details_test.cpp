@@ -229,7 +229,7 @@ TEST_F(CallDetailsTest, RemovalResetThenUpdateMarksTheBandAgain) {
 }
 
 TEST_F(CallDetailsTest, ContinentPagesShowTheBandsCountries) {
-  state->m_bandCountries[3] = {"UA2/f", "3Y", "E4", "DL", "XX9"};
+  state->m_bandCountries[3] = {"UA2/f", "3Y", "E4", "DL", "Q9Q"};
   Update("", 14025000);
   EXPECT_EQ(windows.boxStates, BoxStatesForWorked(state->m_bandCountries[3]));
   state->m_bandCountries[3] = {"DL"};
