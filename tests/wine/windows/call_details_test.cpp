@@ -114,11 +114,7 @@ int TickedCount(Multiplier_Mult& window) {
 }
 
 void Screenshot(HWND window, const std::string& name) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Settle();
-  CreateDirectoryA("screenshots", nullptr);
-  Expect(screenshot::WriteWindowPng(window, "screenshots/" + name + ".png"),
-         "screenshot " + name + " written");
+  Expect(screenshot::SaveRepainted(window, name, Settle), "screenshot " + name + " written");
 }
 
 CInfo Qso(const char* call, const char* band, const char* prefix, int zone, int hour) {
