@@ -1,18 +1,19 @@
 // The call-details update carried out on the real tool windows from their
-// templates, with a stand-in host link: the titles, the zone buttons' colours
+// templates, with the native tests' fake host link: the titles, the zone buttons' colours
 // as they are on screen, the zone flags, the continent pages' boxes, a band
 // change, a removal's reset followed by an update, and a zone window opened
 // again on the band it showed. Writes screenshots under screenshots/.
 #include <windows.h>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
 
 #include "engine/contest_state.h"
 #include "engine/settings.h"
+#include "control/recording_details_fakes.h"
+#include "reports/memory_settings.h"
 #include "support/expect.h"
 #include "support/screenshot.h"
 #include "ui/control/call_details.h"
@@ -24,33 +25,7 @@
 
 namespace {
 
-struct MemorySettings : Settings {
-  std::map<std::string, std::string> values;
-  std::string Read(const std::string& key) override {
-    const auto it = values.find(key);
-    return it == values.end() ? std::string() : it->second;
-  }
-  void Write(const std::string& key, const std::string& value) override { values[key] = value; }
-};
 
-struct StandInHost : HostLink {
-  std::string call;
-  double hertz = 14025000;
-  int sp1 = 0;
-  bool Connected() const override { return true; }
-  bool SendCommand(const std::string& command) override {
-    sp1 += command == "<SP1>";
-    return true;
-  }
-  bool ReadEntryField(int, std::string& text) override {
-    text = call;
-    return true;
-  }
-  bool ReadFrequency(double& value) override {
-    value = hertz;
-    return true;
-  }
-};
 
 void Settle() {
   for (int i = 0; i < 5; ++i) {
@@ -141,7 +116,7 @@ void CheckUpdate() {
   state->m_bandZones[4] = {5};
   state->m_bandCountries[4] = {"K", "Q9Q"};
   CallDetailsMemory memory;
-  StandInHost host;
+  FakeHostLink host;
 
   MemorySettings settings;
   LastWindowPosition last;
@@ -162,7 +137,7 @@ void CheckUpdate() {
     if (!objects.zoneSearch->hwnd()) objects.zoneSearch->Open(true);
   });
   auto update = [&](const char* call, double hertz) {
-    host.call = call;
+    host.entryField = call;
     host.hertz = hertz;
     state->m_detailsIdle = 0;
     UpdateCallDetails(lock, *state, memory, host, windows);
@@ -189,14 +164,14 @@ void CheckUpdate() {
              Ticked(extended, kAsiaPage, "E4") && Ticked(extended, kAfricaPage, "E4"),
          "DL, UA2 (from UA2/f) and E4 on both pages are ticked");
   Expect(TickedCount(extended) == 4, "no other box is ticked: " + std::to_string(TickedCount(extended)));
-  Expect(host.sp1 == 1, "the first update sent <SP1>");
+  Expect(host.Sent("<SP1>") == 1, "the first update sent <SP1>");
   Screenshot(zones->hwnd(), "details_zones_20m");
   Screenshot(extended.hwnd(), "details_extended_20m");
 
   update("Q1ABC", 14025200);
   Expect(Text(multiplier.hwnd()) == "CQ-WW-CW worked with Q1ABC", "multiplier call title: " + Text(multiplier.hwnd()));
   Expect(Text(extended.hwnd()) == "CQ-WW-CW 2016  DXCC worked on 20m", "the extended title stays");
-  Expect(host.sp1 == 1, "200 Hz further: no <SP1>");
+  Expect(host.Sent("<SP1>") == 1, "200 Hz further: no <SP1>");
   Screenshot(multiplier.hwnd(), "details_multiplier_call");
 
   update("Q1ABC", 21025000);
@@ -205,7 +180,7 @@ void CheckUpdate() {
   Expect(Ticked(extended, kNorthAmericaPage, "K") && TickedCount(extended) == 1,
          "on 15m only K is ticked (Q9Q has no box), the 20m boxes are cleared: " +
              std::to_string(TickedCount(extended)) + (Ticked(extended, kNorthAmericaPage, "K") ? " K" : ""));
-  Expect(host.sp1 == 2, "the band change sent <SP1>");
+  Expect(host.Sent("<SP1>") == 2, "the band change sent <SP1>");
 
   // A removal took zone 5 off 15 m: the reset, then the update that follows.
   state->m_bandZones[4] = {7};
