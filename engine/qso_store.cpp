@@ -1,5 +1,6 @@
 #include "engine/qso_store.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -17,7 +18,7 @@ std::string Key(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-void QsoStore::Count(const CInfo& record, int change) {
+void QsoStore::Count(const CInfo& record, std::uint64_t serial, int change) {
   std::string callKey = Key(record.m_call, record.m_band);
   auto call = m_byCallBand.find(callKey);
   if (call == m_byCallBand.end()) {
@@ -33,6 +34,12 @@ void QsoStore::Count(const CInfo& record, int change) {
     other += change;
     if (other <= 0) entry.otherModes.erase(record.m_mode);
   }
+  if (change > 0) {
+    entry.serials.push_back(serial);
+  } else {
+    auto at = std::lower_bound(entry.serials.begin(), entry.serials.end(), serial);
+    if (at != entry.serials.end() && *at == serial) entry.serials.erase(at);
+  }
   entry.total += change;
   if (entry.total <= 0) m_byCallBand.erase(call);
 
@@ -46,20 +53,24 @@ void QsoStore::Count(const CInfo& record, int change) {
 }
 
 void QsoStore::Append(CInfo record) {
-  Count(record, +1);
+  const std::uint64_t serial = m_nextSerial++;
+  Count(record, serial, +1);
   m_records.push_back(std::move(record));
+  m_serials.push_back(serial);
 }
 
 void QsoStore::RemoveAt(int i) {
   const CInfo& record = At(i);
-  Count(record, -1);
+  Count(record, m_serials[static_cast<std::size_t>(i)], -1);
   m_records.erase(m_records.begin() + i);
+  m_serials.erase(m_serials.begin() + i);
 }
 
 void QsoStore::Clear() {
   m_records.clear();
   m_byCallBand.clear();
   m_byBandPrefix.clear();
+  m_serials.clear();
 }
 
 bool QsoStore::HasCallOnBandInMode(const std::string& call, const std::string& band,
@@ -91,4 +102,12 @@ int QsoStore::FindFirst(const std::string& call, const std::string& mode, const 
       return static_cast<int>(i);
   }
   return -1;
+}
+
+int QsoStore::FindLast(const std::string& call, const std::string& band) const {
+  auto found = m_byCallBand.find(Key(call, band));
+  if (found == m_byCallBand.end() || found->second.serials.empty()) return -1;
+  const std::uint64_t last = found->second.serials.back();
+  auto at = std::lower_bound(m_serials.begin(), m_serials.end(), last);
+  return static_cast<int>(at - m_serials.begin());
 }

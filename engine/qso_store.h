@@ -13,9 +13,11 @@
 #define STATS_ENGINE_QSO_STORE_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <deque>
+#include <vector>
 
 #include "engine/qso.h"
 
@@ -45,6 +47,11 @@ class QsoStore {
   int FindFirst(const std::string& call, const std::string& mode, const std::string& band,
                 const COleDateTime& time) const;
 
+  // The index of the last record with this m_call and m_band, whatever its
+  // mode, or -1. Asked for each band on every typed character, so it answers
+  // from the counts without a scan.
+  int FindLast(const std::string& call, const std::string& band) const;
+
   std::deque<CInfo>::const_iterator begin() const { return m_records.begin(); }
   std::deque<CInfo>::const_iterator end() const { return m_records.end(); }
 
@@ -56,10 +63,15 @@ class QsoStore {
     std::string mode;
     int inMode = 0;
     std::unordered_map<std::string, int> otherModes;
+    std::vector<std::uint64_t> serials;  // of its records, ascending
   };
-  void Count(const CInfo& record, int change);
+  void Count(const CInfo& record, std::uint64_t serial, int change);
 
   std::deque<CInfo> m_records;
+  // Every record's serial, given in append order, so ascending: a serial's
+  // place here is its record's index.
+  std::deque<std::uint64_t> m_serials;
+  std::uint64_t m_nextSerial = 0;
   std::unordered_map<std::string, CallOnBand> m_byCallBand;
   std::unordered_map<std::string, int> m_byBandPrefix;
 };
