@@ -216,3 +216,11 @@ int QsoStore::FindFirst(const std::string& call, const std::string& mode, const 
     if (slot->record.m_mode == mode && slot->record.m_time == time) return PositionOf(slot);
   return -1;
 }
+
+int QsoStore::FindLast(const std::string& call, const std::string& band) const {
+  if (m_table.empty()) return -1;
+  const Slot* last = m_table[Probe(call, band, HashOf(call, band))].first;
+  if (!last) return -1;
+  while (last->nextSameKey) last = last->nextSameKey;
+  return PositionOf(last);
+}

@@ -96,6 +96,11 @@ class QsoStore {
   int FindFirst(const std::string& call, const std::string& mode, const std::string& band,
                 const COleDateTime& time) const;
 
+  // The index of the last record with this m_call and m_band, whatever its
+  // mode, or -1. Asked for each band on every typed character, so it answers
+  // from the table without a scan.
+  int FindLast(const std::string& call, const std::string& band) const;
+
   // At most one observer; null for none. It must outlive its store.
   void SetObserver(QsoStoreObserver* observer) { m_observer = observer; }
   const QsoStoreObserver* Observer() const { return m_observer; }

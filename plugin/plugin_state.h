@@ -8,9 +8,10 @@
 // reads them. Every access by either thread happens with m_lock held, for the
 // whole of one exported call or one window update, so each behaves as if it
 // ran alone. A window that wants to draw after the lock is released draws
-// from Snapshot(), a copy taken under it. Outside the lock only two things
-// are touched: m_detailsIdle, which is atomic, and the settings file, whose
-// platform service both threads may share.
+// from Snapshot(), a copy taken under it. Outside the lock only three things
+// are touched: m_detailsIdle, which is atomic, the settings file, whose
+// platform service both threads may share, and m_callDetails, which only the
+// user-interface thread ever touches.
 #ifndef STATS_PLUGIN_PLUGIN_STATE_H_
 #define STATS_PLUGIN_PLUGIN_STATE_H_
 
@@ -20,6 +21,7 @@
 #include "engine/contest_snapshot.h"
 #include "engine/contest_state.h"
 #include "reports/report_state.h"
+#include "ui/control/call_details.h"
 
 struct PluginState : ContestState, ReportState {
   // The reports' score index hears of every change of the engine's store; the
@@ -32,6 +34,10 @@ struct PluginState : ContestState, ReportState {
   // Settings file.
   const std::string m_settingsSection = "Settings";
   const std::string m_settingsFile = "Plugins\\CQ-WW-CW-SSB.ini";
+
+  // What the call-details update remembers between runs (typed call, band,
+  // "<SP1>" frequency, the zone window's band), for the life of the library.
+  CallDetailsMemory m_callDetails;
 
   // Serialises the host's calls with the user-interface thread's updates.
   std::mutex m_lock;

@@ -10,7 +10,9 @@ void Win32WindowSide::PostCallDetails() {
 
 // The zone displays belong to windows of the user-interface thread; without
 // that thread there is nothing to reset.
-void Win32WindowSide::ResetZoneDisplays() {}
+void Win32WindowSide::ResetZoneDisplays() {
+  if (HWND window = ControlWindow()) PostMessageA(window, WM_RESET_ZONE_DISPLAYS, 0, 0);
+}
 
 // The user-interface thread is not part of the DLL yet: a statistics reset
 // that asks for it carries on without windows.

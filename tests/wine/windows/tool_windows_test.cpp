@@ -121,11 +121,7 @@ std::string Text(HWND window) {
 // --- screenshots --------------------------------------------------------------
 
 void Screenshot(HWND window, const std::string& name) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Settle();
-  CreateDirectoryA("screenshots", nullptr);
-  Expect(screenshot::WriteWindowPng(window, "screenshots/" + name + ".png"),
-         "screenshot " + name + " written");
+  Expect(screenshot::SaveRepainted(window, name, Settle), "screenshot " + name + " written");
 }
 
 // --- what every tool window shares ---------------------------------------------
