@@ -88,24 +88,26 @@ std::vector<std::string> FilesLike(const std::string& pattern) {
   return host::FilesMatching(g_folder.substr(0, g_folder.size() - 1), pattern);
 }
 
-bool MakeHostFolder() {
+// A folder of its own for this run, as a fresh installation has it: the
+// Plugins subfolder and neither settings file; the library is loaded from the
+// build.
+bool MakeHostFolder(std::string* error) {
   char temp[MAX_PATH];
   if (!GetTempPathA(sizeof temp, temp)) return false;
-  g_folder = std::string(temp) + "stats_dll_" + std::to_string(GetCurrentProcessId()) + "_" +
-             std::to_string(GetTickCount()) + "\\";
-  return CreateDirectoryA(g_folder.c_str(), nullptr) &&
-         CreateDirectoryA((g_folder + "Plugins").c_str(), nullptr) &&
-         SetCurrentDirectoryA(g_folder.c_str());
+  host::FolderLayout layout;
+  layout.folder = std::string(temp) + "stats_dll_" + std::to_string(GetCurrentProcessId()) +
+                  "_" + std::to_string(GetTickCount());
+  layout.hostVersion.reset();
+  layout.pluginSettingsFile = false;
+  host::PreparedFolder folder;
+  if (!host::PrepareFolder(layout, folder, error)) return false;
+  g_folder = folder.folderPrefix;
+  return SetCurrentDirectoryA(folder.fullPath.c_str()) != 0;
 }
 
 void RemoveHostFolder() {
   SetCurrentDirectoryA("\\");
-  for (const char* sub : {"Plugins\\", ""}) {
-    for (const std::string& name : FilesLike(std::string(sub) + "*"))
-      DeleteFileA((g_folder + sub + name).c_str());
-  }
-  RemoveDirectoryA((g_folder + "Plugins").c_str());
-  RemoveDirectoryA(g_folder.c_str());
+  host::RemoveFolder(g_folder.substr(0, g_folder.size() - 1));
 }
 
 // ---- calls as the host makes them -------------------------------------------
@@ -182,6 +184,13 @@ int CallCheckCall(const Exports& dll, const CallCheck& c, std::string* zone, boo
   *lastWritten = false;
   for (char ch : last) *lastWritten = *lastWritten || ch != 'L';
   return answer;
+}
+
+// The answer alone, for the checks that look at nothing else.
+int CheckCallAnswer(const Exports& dll, const CallCheck& c) {
+  std::string zone;
+  bool lastWritten = false;
+  return CallCheckCall(dll, c, &zone, &lastWritten);
 }
 
 std::string Result(const Exports& dll, int* out) {
@@ -331,18 +340,20 @@ void FirstReset(const Exports& dll) {
   CheckText(ReadWhole(kBadQsoFile), "CQ WW SSB DX Contest UBN file \r\n",
             "bad-QSO file started for SSB");
 
-  std::string zone;
-  bool lastWritten;
   // No Mode key: SSB. The store was emptied, so PA0PRE is new again.
-  CheckInt(CallCheckCall(dll, {"PA0PRE", "SSB", "PA", 14, "20m", nullptr, true}, &zone,
-                         &lastWritten),
-           2, "CheckCall0 after reset: store emptied, SSB contest");
-  CheckInt(CallCheckCall(dll, {"PA0PRE", "CW", "PA", 14, "20m", nullptr, true}, &zone,
-                         &lastWritten),
-           4, "CheckCall0 CW in an SSB contest: not valid (host \"Qalo\")");
-  CheckInt(CallCheckCall(dll, {"PA0PRE", "SSB", "PA", 14, "30m", nullptr, true}, &zone,
-                         &lastWritten),
-           4, "CheckCall0 on 30m: not valid (host \"Qalo\")");
+  const struct {
+    const char* what;
+    const char* mode;
+    const char* band;
+    int answer;
+  } rows[] = {
+      {"after reset: store emptied, SSB contest", "SSB", "20m", 2},
+      {"CW in an SSB contest: not valid (host \"Qalo\")", "CW", "20m", 4},
+      {"on 30m: not valid (host \"Qalo\")", "SSB", "30m", 4},
+  };
+  for (const auto& row : rows)
+    CheckInt(CheckCallAnswer(dll, {"PA0PRE", row.mode, "PA", 14, row.band, nullptr, true}),
+             row.answer, std::string("CheckCall0 ") + row.what);
 }
 
 // A host settings file among other ini files, and the contest mode CW.
@@ -356,11 +367,8 @@ void SecondReset(const Exports& dll) {
   CheckText(Setting("Mode"), "1", "settings: Mode kept");
   CheckText(ReadWhole(kBadQsoFile), "CQ WW CW DX Contest UBN file \r\n",
             "bad-QSO file started anew for CW");
-  std::string zone;
-  bool lastWritten;
-  CheckInt(CallCheckCall(dll, {"PA0PRE", "CW", "PA", 14, "30m", nullptr, true}, &zone,
-                         &lastWritten),
-           1, "CheckCall0 on 30m: not valid answers 1 for host 2.20");
+  CheckInt(CheckCallAnswer(dll, {"PA0PRE", "CW", "PA", 14, "30m", nullptr, true}), 1,
+           "CheckCall0 on 30m: not valid answers 1 for host 2.20");
 }
 
 const Qso kDupeQso = {"DL1AAA", At(12, 40), 14026000, "CW", "599", "599", "14", "14",
@@ -461,8 +469,6 @@ void Report(const Exports& dll) {
 }
 
 void Removals(const Exports& dll) {
-  std::string zone;
-  bool lastWritten;
   CheckInt(CallQso(dll.removeData, kDupeQso), 1, "RemoveData0 the dupe");
   CheckText(ReadWhole(kBadQsoFile),
             "CQ WW CW DX Contest UBN file \r\n"
@@ -470,13 +476,11 @@ void Removals(const Exports& dll) {
             "QSO:  10110  CW  Invalid DateTime  DL1ABC  599  14  G3CCC  599  14   WRONG BAND !!!\r\n"
             "QSO:  7010  CW  2024-10-26 1243  DL1ABC  599  14  OK1DDD  599     NO NUMBER !!!\r\n",
             "bad-QSO file without the dupe's line");
-  CheckInt(CallCheckCall(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}, &zone,
-                         &lastWritten),
-           0, "CheckCall0 DL1AAA: the first QSO is still there");
+  CheckInt(CheckCallAnswer(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}), 0,
+           "CheckCall0 DL1AAA: the first QSO is still there");
   CheckInt(CallQso(dll.removeData, kFirstQso), 1, "RemoveData0 the first QSO");
-  CheckInt(CallCheckCall(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}, &zone,
-                         &lastWritten),
-           2, "CheckCall0 DL1AAA: no longer worked, DL new on 20m");
+  CheckInt(CheckCallAnswer(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}), 2,
+           "CheckCall0 DL1AAA: no longer worked, DL new on 20m");
   CheckInt(CallQso(dll.removeData, {"NEVER", At(13, 0), 14000000, "CW", "599", "599", "14",
                                     "14", "DL", "EU", "20m"}),
            1, "RemoveData0 of a QSO never added");
@@ -593,8 +597,9 @@ int main(int argc, char** argv) {
 
   char dllPath[MAX_PATH];
   if (!GetFullPathNameA(argv[1], sizeof dllPath, dllPath, nullptr)) return 2;
-  if (!MakeHostFolder()) {
-    std::printf("FAIL cannot make a host folder\n");
+  std::string error;
+  if (!MakeHostFolder(&error)) {
+    std::printf("FAIL cannot make a host folder: %s\n", error.c_str());
     return 1;
   }
   std::printf("host folder %s, library %s\n", g_folder.c_str(), dllPath);
