@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,19 @@ int CallQso(QsoFn fn, const Qso& q) {
             q.freqHz, q.mode, q.rstSent, q.rstRcvd, q.exchSent, q.exchRcvd, "n14", "n15",
             "n16", "n17", "n18", "n19", "n20", "n21", "n22", q.prefix, 24, 25, 26, 27.5, 28.5,
             "n29", q.continent, "n31", q.band, "n33");
+}
+
+// One call of AddData0 or RemoveData0 and the answer it must give.
+struct QsoCall {
+  const char* what;
+  QsoFn Exports::*fn;
+  Qso qso;
+  int answer;
+};
+
+void CheckQsoCalls(const Exports& dll, std::initializer_list<QsoCall> calls) {
+  for (const QsoCall& call : calls)
+    CheckInt(CallQso(dll.*call.fn, call.qso), call.answer, call.what);
 }
 
 int CallReset(const Exports& dll, int exportRequest) {
@@ -316,12 +330,12 @@ void ConstantAnswers(const Exports& dll) {
 // The contest mode is SSB at load, and without a scoring run there is no
 // bad-QSO file to write to.
 void BeforeTheFirstReset(const Exports& dll) {
-  CheckInt(CallQso(dll.addData, {"PA0PRE", At(10, 0), 14200000, "SSB", "59", "59", "14", "14",
-                                 "PA", "EU", "20m"}),
-           1, "AddData0 before any reset: SSB QSO stored");
-  CheckInt(CallQso(dll.addData, {"PA0CW", At(10, 1), 14020000, "CW", "599", "599", "14", "14",
-                                 "PA", "EU", "20m"}),
-           0, "AddData0 before any reset: CW QSO rejected");
+  CheckQsoCalls(dll, {
+      {"AddData0 before any reset: SSB QSO stored", &Exports::addData,
+       {"PA0PRE", At(10, 0), 14200000, "SSB", "59", "59", "14", "14", "PA", "EU", "20m"}, 1},
+      {"AddData0 before any reset: CW QSO rejected", &Exports::addData,
+       {"PA0CW", At(10, 1), 14020000, "CW", "599", "599", "14", "14", "PA", "EU", "20m"}, 0},
+  });
   Check(FilesLike("BadQSO*").empty(), "no bad-QSO file before any reset");
 }
 
@@ -496,15 +510,14 @@ void HeldBadQsoFile(const Exports& dll) {
   HANDLE held = CreateFileA(kBadQsoFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                             0, nullptr);
   Check(held != INVALID_HANDLE_VALUE, "bad-QSO file held without sharing");
-  CheckInt(CallQso(dll.addData, {"SP1FFF", At(13, 1), 10110000, "CW", "599", "599", "14", "15",
-                                 "SP", "EU", "30m"}),
-           0, "AddData0 on 30m while the file is held");
-  CheckInt(CallQso(dll.addData, {"SP2GGG", At(13, 2), 14200000, "SSB", "59", "59", "14", "15",
-                                 "SP", "EU", "20m"}),
-           0, "AddData0 SSB while the file is held");
-  CheckInt(CallQso(dll.removeData, {"F5BBB", At(12, 41), 14200000, "SSB", "59", "59", "14",
-                                    "14", "F", "EU", "20m"}),
-           1, "RemoveData0 of a rejected QSO while the file is held");
+  CheckQsoCalls(dll, {
+      {"AddData0 on 30m while the file is held", &Exports::addData,
+       {"SP1FFF", At(13, 1), 10110000, "CW", "599", "599", "14", "15", "SP", "EU", "30m"}, 0},
+      {"AddData0 SSB while the file is held", &Exports::addData,
+       {"SP2GGG", At(13, 2), 14200000, "SSB", "59", "59", "14", "15", "SP", "EU", "20m"}, 0},
+      {"RemoveData0 of a rejected QSO while the file is held", &Exports::removeData,
+       {"F5BBB", At(12, 41), 14200000, "SSB", "59", "59", "14", "14", "F", "EU", "20m"}, 1},
+  });
   int out;
   const std::string text = Result(dll, &out);
   CloseHandle(held);
