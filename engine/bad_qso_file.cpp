@@ -1,6 +1,6 @@
 #include "engine/bad_qso_file.h"
 
-#include <vector>
+#include <string_view>
 
 #include "engine/replace_file.h"
 #include "engine/text_file.h"
@@ -46,6 +46,12 @@ std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime&
   return line;
 }
 
+bool BadQsoLineBelongsTo(std::string_view line, std::string_view call,
+                         std::string_view timeKey) {
+  return line.find(call) != std::string_view::npos &&
+         line.find(timeKey) != std::string_view::npos;
+}
+
 void BadQsoFile::Append(const std::string& path, const std::string& line) {
   if (path.empty()) return;
   if (m_file && path != m_path) Release();
@@ -78,21 +84,28 @@ void BadQsoFile::RewriteWithout(const std::string& path, int isCw, const std::st
                                 const std::string& timeKey) {
   Release();
   if (path.empty()) return;
-  std::vector<std::string> lines;
+  std::string old;
   bool missing = false;
-  if (!ReadTextLines(path, &lines, &missing)) {
+  if (!ReadTextFile(path, &old, &missing)) {
     // A file we cannot read may still hold the operator's lines: keep it.
     if (missing) Start(path, isCw);
     return;
   }
+  std::string content = BadQsoHeader(isCw) + kLineEnd;
+  content.reserve(old.size() + 2);
+  bool header = true;
+  ForEachTextLine(old, [&](std::string_view line) {
+    if (header) {
+      header = false;
+      return;
+    }
+    if (BadQsoLineBelongsTo(line, call, timeKey)) return;
+    content += line;
+    content += kLineEnd;
+  });
+  // Most removals are of a QSO that has no line here: the file stays as it is.
+  if (content == old) return;
 
-  std::string text = BadQsoHeader(isCw) + kLineEnd;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    bool belongs = line.find(call) != std::string::npos &&
-                   line.find(timeKey) != std::string::npos;
-    if (!belongs) text += line + kLineEnd;
-  }
   // A failed rewrite keeps the old file; the next removal tries again.
-  ReplaceFileContents(path, text);
+  ReplaceFileContents(path, content);
 }

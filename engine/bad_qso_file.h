@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "engine/host_args.h"
 
@@ -34,6 +35,11 @@ std::string BadQsoHeader(int isCw);
 // is the host's argument unchanged.
 std::string BadQsoLine(const QsoArgs& qso, unsigned freqKhz, const COleDateTime& time,
                        const char* verdict);
+
+// Whether a removal of the QSO with `call` at `timeKey` (" hhmm ") takes this
+// QSO line out of the file: a line that holds both texts is taken to be its.
+bool BadQsoLineBelongsTo(std::string_view line, std::string_view call,
+                         std::string_view timeKey);
 
 // The one writer of the file. Intake's lines go through Append, which keeps
 // the file open from one line to the next, so that a host feeding a whole log
@@ -63,8 +69,9 @@ class BadQsoFile {
   // every old QSO line (the old header skipped) except those that contain both
   // `call` and `timeKey`, in their old order. The new content goes to a file
   // beside the old one that then replaces it in one step, so a failure midway
-  // leaves the old file whole. A missing file is started anew with the header;
-  // a file that exists but cannot be read is left as it is.
+  // leaves the old file whole; content that would not change is not written
+  // at all. A missing file is started anew with the header; a file that exists
+  // but cannot be read is left as it is.
   void RewriteWithout(const std::string& path, int isCw, const std::string& call,
                       const std::string& timeKey);
 

@@ -1,6 +1,7 @@
 // ContestState: the engine's own data, alive from the loading of the library
 // to its unloading: the run data a statistics reset records, the QSO store,
-// the per-band tables and the bad-QSO file's one writer.
+// the per-band tables, the bad-QSO file's one writer and the count of the
+// rejected QSOs kept beside it.
 //
 // The engine's functions take this and nothing of the plug-in around it; the
 // plug-in's state adds what the reports and the windows keep, and the lock.
@@ -15,6 +16,7 @@
 #include "engine/bad_qso_file.h"
 #include "engine/contest_rules.h"
 #include "engine/qso_store.h"
+#include "engine/rejected_qsos.h"
 
 constexpr int kBandCount = 6;
 
@@ -33,6 +35,7 @@ struct ContestState {
   std::string m_hostVersion;
   std::string m_badQsoPath;
   BadQsoFile m_badQsoFile;  // writes every line of the file at m_badQsoPath
+  RejectedQsos m_rejectedQsos;  // the file's rejected lines, whatever befalls the file
 
   // No WM_CALL_DETAILS is waiting; the call check clears it when it posts one
   // and the window thread sets it again when it has handled it.

@@ -3,11 +3,25 @@
 #include <vector>
 
 #include "engine/file_system.h"
+#include "engine/settings.h"
 #include "engine/text_file.h"
 
 namespace {
 
 const char kHostSettingsFile[] = "Qalo2.ini";
+
+// The version ends up in the Cabrillo file's CREATED-BY line: control
+// characters would break that line, and it is bounded as every setting is.
+std::string CleanVersion(const std::string& text) {
+  std::string clean;
+  for (char c : text) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) continue;
+    clean.push_back(c);
+    if (clean.size() == static_cast<std::size_t>(Settings::kMaxValueLength)) break;
+  }
+  return clean;
+}
 
 }  // namespace
 
@@ -28,7 +42,7 @@ void DetectHostVersion(const std::string& folderPrefix, std::string& version) {
   if (!ReadTextLines(kHostSettingsFile, &lines)) return;
   for (const std::string& line : lines) {
     if (line.find("Qalo=") != std::string::npos) {
-      version = line.substr(5);
+      version = CleanVersion(line.substr(5));
       return;
     }
   }

@@ -6,8 +6,9 @@
 // is "Qalo". With one, the bare name "Qalo2.ini" is opened relative to the
 // current folder, the host's working folder, not in the searched folder; the
 // first line holding "Qalo=" anywhere gives the version, from that line's
-// sixth character on (whatever stands before "Qalo="). A file that cannot be opened, or has no such
-// line, leaves `version` as it was.
+// sixth character on (whatever stands before "Qalo="), its control characters
+// dropped and cut to 99 characters, as every setting is read. A file that
+// cannot be opened, or has no such line, leaves `version` as it was.
 #ifndef STATS_ENGINE_HOST_VERSION_H_
 #define STATS_ENGINE_HOST_VERSION_H_
 

@@ -1,7 +1,6 @@
 #include "engine/intake.h"
 
 #include <limits>
-#include <utility>
 
 #include "engine/bad_qso_file.h"
 #include "engine/contest_state.h"
@@ -24,33 +23,36 @@ std::int32_t DecimalValue(const std::string& text) {
   return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-CInfo MakeQsoRecord(const CContestRules& bands, QsoArgs qso) {
-  CInfo record;
-  record.m_call = std::move(qso.call);
-  record.m_prefix = std::move(qso.prefix);
-  record.m_continent = std::move(qso.continent);
-  int band = bands.IndexOf(qso.band);
-  record.m_band = band >= 0 ? bands[band] : std::move(qso.band);
-  record.m_mode = std::move(qso.mode);
-  record.m_rstRcvd = std::move(qso.rstRcvd);
-  record.m_rstSent = std::move(qso.rstSent);
+void FillQsoRecord(CInfo& record, const CContestRules& bands, const QsoArgs& qso) {
+  record.m_call = qso.call;
+  record.m_prefix = qso.prefix;
+  record.m_continent = qso.continent;
+  const int band = bands.IndexOf(qso.band);
+  record.m_band = band >= 0 ? bands[band] : qso.band;
+  record.m_mode = qso.mode;
+  record.m_rstRcvd = qso.rstRcvd;
+  record.m_rstSent = qso.rstSent;
+  record.m_exchRcvd = qso.exchRcvd;
+  record.m_exchSent = qso.exchSent;
   record.m_zone = DecimalValue(qso.exchRcvd);
-  record.m_exchRcvd = std::move(qso.exchRcvd);
-  record.m_exchSent = std::move(qso.exchSent);
   record.m_freqKhz = static_cast<std::int32_t>(qso.freqHz / 1000);
   record.m_time = qso.time;
+}
+
+CInfo MakeQsoRecord(const CContestRules& bands, const QsoArgs& qso) {
+  CInfo record;
+  FillQsoRecord(record, bands, qso);
   return record;
 }
 
-int AddQso(ContestState& state, QsoArgs qso) {
-  // The checks and the file's lines read the host's texts; the record then
-  // takes them over.
+int AddQso(ContestState& state, const QsoArgs& qso) {
   auto line = [&](const char* verdict) {
-    state.m_badQsoFile.Append(state.m_badQsoPath, BadQsoLine(qso, qso.freqHz / 1000, qso.time,
-                                                             verdict));
+    std::string text = BadQsoLine(qso, qso.freqHz / 1000, qso.time, verdict);
+    state.m_badQsoFile.Append(state.m_badQsoPath, text);
+    return text;
   };
   auto reject = [&](const char* verdict) {
-    line(verdict);
+    state.m_rejectedQsos.Add(line(verdict));
     return 0;
   };
 
@@ -65,12 +67,10 @@ int AddQso(ContestState& state, QsoArgs qso) {
   for (const std::string& worked : state.m_workedBands) bandKnown = bandKnown || worked == bandName;
   if (!bandKnown) state.m_workedBands.push_back(bandName);
 
-  const bool dupe = state.m_qsoStore.HasCallOnBandInMode(qso.call, bandName, qso.mode);
+  // The record is built where it is stored, and the look-up that files it
+  // answers the dupe question too.
+  const bool dupe = state.m_qsoStore.AppendMarkingDupe(
+      [&](CInfo& record) { FillQsoRecord(record, state.m_bands, qso); });
   if (dupe) line(kVerdictDupe);
-
-  CInfo record = MakeQsoRecord(state.m_bands, std::move(qso));
-  record.m_dupe = dupe ? 1 : 0;
-  record.m_invalid = record.m_dupe;
-  state.m_qsoStore.Append(std::move(record));
   return 1;
 }

@@ -13,12 +13,14 @@
 struct ContestState;
 class CContestRules;
 
-int AddQso(ContestState& state, QsoArgs qso);
+int AddQso(ContestState& state, const QsoArgs& qso);
 
 // The record intake makes of the host's arguments (removal searches for it).
 // A band name the band list knows is stored in the list's own spelling, so
 // "20M" and "20m" are one band everywhere; any other band text is kept as given.
-CInfo MakeQsoRecord(const CContestRules& bands, QsoArgs qso);
+CInfo MakeQsoRecord(const CContestRules& bands, const QsoArgs& qso);
+// The same, into a record in its new state (intake builds it in the store).
+void FillQsoRecord(CInfo& record, const CContestRules& bands, const QsoArgs& qso);
 
 // A text as a decimal number the way atoi reads it: leading white space, an
 // optional sign, digits up to the first non-digit, 0 without digits. Values

@@ -35,6 +35,7 @@ int RemoveQso(ContestState& state, WindowSide& windows, const QsoArgs& qso) {
 
   const std::string timeKey = " " + removed.m_time.Format("%H%M") + " ";
   state.m_badQsoFile.RewriteWithout(state.m_badQsoPath, state.m_isCw, qso.call, timeKey);
+  state.m_rejectedQsos.RemoveMatching(qso.call, timeKey);
 
   if (windows.HasControlWindow()) windows.PostCallDetails();
   return 1;

@@ -66,5 +66,6 @@ int ResetStatistics(ContestState& state, Settings& settings, WindowSide& windows
   state.m_fileDate = args.lastDay.Format("%d_%m_%Y");
   state.m_badQsoPath = BadQsoFileName(state.m_fileDate);
   state.m_badQsoFile.Start(state.m_badQsoPath, state.m_isCw);
+  state.m_rejectedQsos.Clear();
   return 1;
 }

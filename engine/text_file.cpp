@@ -3,32 +3,26 @@
 #include <cerrno>
 #include <cstdio>
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>* lines, bool* missing) {
+bool ReadTextFile(const std::string& path, std::string* content, bool* missing) {
   if (missing) *missing = false;
+  content->clear();
   errno = 0;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
     if (missing) *missing = (errno == ENOENT);
     return false;
   }
-  std::string content;
   char chunk[4096];
   std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) content.append(chunk, got);
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) content->append(chunk, got);
   const bool ok = !std::ferror(file);
   std::fclose(file);
-  if (!ok) return false;
+  return ok;
+}
 
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    const bool lineEnd = end != std::string::npos;
-    if (!lineEnd) end = content.size();
-    // A CR belongs to the line end only in front of its LF.
-    std::size_t stop = end;
-    if (lineEnd && stop > start && content[stop - 1] == '\r') --stop;
-    lines->push_back(content.substr(start, stop - start));
-    start = end + 1;
-  }
+bool ReadTextLines(const std::string& path, std::vector<std::string>* lines, bool* missing) {
+  std::string content;
+  if (!ReadTextFile(path, &content, missing)) return false;
+  ForEachTextLine(content, [&](std::string_view line) { lines->emplace_back(line); });
   return true;
 }

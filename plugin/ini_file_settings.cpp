@@ -1,18 +1,13 @@
 #include "plugin/ini_file_settings.h"
 
-#include <cstdio>
 #include <mutex>
 #include <vector>
 
 #include "engine/contest_rules.h"
+#include "engine/replace_file.h"
 #include "engine/text_file.h"
 
 namespace {
-
-std::mutex& FileLock() {
-  static std::mutex lock;
-  return lock;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -67,33 +62,49 @@ void FindSection(const std::vector<std::string>& lines, const std::string& secti
 
 }  // namespace
 
+std::mutex& IniFileSettings::ProcessLock() {
+  static std::mutex lock;
+  return lock;
+}
+
 IniFileSettings::IniFileSettings(const std::string& file, const std::string& section)
     : m_path(file), m_section(section) {
   for (char& c : m_path)
     if (c == '\\') c = '/';
 }
 
-std::string IniFileSettings::Read(const std::string& key) {
-  std::lock_guard<std::mutex> guard(FileLock());
+bool IniFileSettings::Find(const std::string& key, std::string* value) {
+  std::lock_guard<std::mutex> guard(ProcessLock());
   std::vector<std::string> lines = LoadLines(m_path);
   int first, end;
   FindSection(lines, m_section, &first, &end);
-  if (first < 0) return std::string();
-  std::string name, value;
+  if (first < 0) return false;
+  std::string name;
   for (int i = first; i < end; ++i) {
-    if (!KeyValue(lines[i], &name, &value) || !EqualsIgnoreCase(name, Trim(key))) continue;
-    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') &&
-        value.back() == value[0])
-      value = value.substr(1, value.size() - 2);
-    if (value.size() > static_cast<std::size_t>(kMaxValueLength)) value.resize(kMaxValueLength);
-    return value;
+    if (!KeyValue(lines[i], &name, value) || !EqualsIgnoreCase(name, Trim(key))) continue;
+    if (value->size() >= 2 && ((*value)[0] == '"' || (*value)[0] == '\'') &&
+        value->back() == (*value)[0])
+      *value = value->substr(1, value->size() - 2);
+    return true;
   }
-  return std::string();
+  return false;
+}
+
+std::string IniFileSettings::ReadOr(const std::string& key, const std::string& fallback) {
+  std::string value;
+  if (!Find(key, &value)) value = fallback;
+  if (value.size() > static_cast<std::size_t>(kMaxValueLength)) value.resize(kMaxValueLength);
+  return value;
 }
 
 void IniFileSettings::Write(const std::string& key, const std::string& value) {
-  std::lock_guard<std::mutex> guard(FileLock());
-  std::vector<std::string> lines = LoadLines(m_path);
+  std::lock_guard<std::mutex> guard(ProcessLock());
+  std::vector<std::string> lines;
+  bool missing = false;
+  // A file that is there but cannot be read holds keys we cannot see: it is
+  // left as it is rather than replaced by one that lacks them.
+  if (!ReadTextLines(m_path, &lines, &missing) && !missing) return;
+  const std::vector<std::string> before = lines;
   int first, end;
   FindSection(lines, m_section, &first, &end);
   const std::string wanted = Trim(key);
@@ -114,11 +125,11 @@ void IniFileSettings::Write(const std::string& key, const std::string& value) {
     if (!replaced) lines.insert(lines.begin() + last + 1, wanted + "=" + value);
   }
 
-  std::FILE* file = std::fopen(m_path.c_str(), "wb");
-  if (!file) return;
-  for (const std::string& line : lines) {
-    std::fwrite(line.data(), 1, line.size(), file);
-    std::fputs("\r\n", file);
-  }
-  std::fclose(file);
+  if (lines == before && !before.empty()) return;
+
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  // The old file stays whole until the new one is complete; a failure is
+  // ignored, as the platform service ignores it.
+  ReplaceFileContents(m_path, text);
 }

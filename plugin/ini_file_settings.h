@@ -10,12 +10,16 @@
 //     reads as the empty text;
 //   - a write replaces the key's value in place, or adds the key at the end of
 //     its section, or the section at the end of the file; it creates the file
-//     (not its folder) and writes CR LF line ends; failures are ignored.
+//     (not its folder) and writes CR LF line ends; failures are ignored;
+//   - unlike the platform service, the new content goes through
+//     ReplaceFileContents (a file "<name>.tmp" beside the old one that then
+//     replaces it by name), and a write that changes nothing writes nothing.
 // Reads and writes of all instances in the process are serialised, as the
 // platform service serialises them for the plug-in's two threads.
 #ifndef STATS_PLUGIN_INI_FILE_SETTINGS_H_
 #define STATS_PLUGIN_INI_FILE_SETTINGS_H_
 
+#include <mutex>
 #include <string>
 
 #include "engine/settings.h"
@@ -24,12 +28,19 @@ class IniFileSettings : public Settings {
  public:
   IniFileSettings(const std::string& file, const std::string& section);
 
-  std::string Read(const std::string& key) override;
+  std::string ReadOr(const std::string& key, const std::string& fallback) override;
   void Write(const std::string& key, const std::string& value) override;
 
   const std::string& path() const { return m_path; }
 
+  // The one lock of the process over the settings file: every read and write
+  // here holds it, and so do the DLL's reads through the platform service, so
+  // that no read holds the file open while a write replaces it.
+  static std::mutex& ProcessLock();
+
  private:
+  bool Find(const std::string& key, std::string* value);
+
   std::string m_path;
   std::string m_section;
 };

@@ -12,8 +12,9 @@
 // object answers only when the host's thread is free, and that thread may be
 // waiting for the lock). A window that wants to draw after the lock is
 // released draws from Snapshot(), a copy taken under it. Outside the lock only
-// two things are touched: m_detailsIdle, which is atomic, and the settings
-// file, whose platform service both threads may share.
+// three things are touched: m_detailsIdle, which is atomic, the settings
+// file, whose platform service both threads may share, and m_callDetails,
+// which only the user-interface thread ever touches.
 #ifndef STATS_PLUGIN_PLUGIN_STATE_H_
 #define STATS_PLUGIN_PLUGIN_STATE_H_
 
@@ -23,11 +24,23 @@
 #include "engine/contest_snapshot.h"
 #include "engine/contest_state.h"
 #include "reports/report_state.h"
+#include "ui/control/call_details.h"
 
 struct PluginState : ContestState, ReportState {
+  // The reports' score index hears of every change of the engine's store; the
+  // plug-in's state is the one place that holds both, so it wires them here.
+  PluginState() { m_qsoStore.SetObserver(&m_scoreIndex); }
+  ~PluginState() { m_qsoStore.SetObserver(nullptr); }
+  PluginState(const PluginState&) = delete;
+  PluginState& operator=(const PluginState&) = delete;
+
   // Settings file.
   const std::string m_settingsSection = "Settings";
   const std::string m_settingsFile = "Plugins\\CQ-WW-CW-SSB.ini";
+
+  // What the call-details update remembers between runs (typed call, band,
+  // "<SP1>" frequency, the zone window's band), for the life of the library.
+  CallDetailsMemory m_callDetails;
 
   // Serialises the host's calls with the user-interface thread's updates.
   std::mutex m_lock;

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <mutex>
 #include <vector>
+
+#include "plugin/ini_file_settings.h"
 
 ProfileSettings::ProfileSettings(const std::string& file, const std::string& section)
     : m_file(file), m_section(section) {}
@@ -18,14 +21,17 @@ std::string ProfileSettings::FullPath() const {
   }
 }
 
-std::string ProfileSettings::Read(const std::string& key) {
+std::string ProfileSettings::ReadOr(const std::string& key, const std::string& fallback) {
+  std::lock_guard<std::mutex> hold(IniFileSettings::ProcessLock());
+  // The service gives the default for a missing key only; a present but
+  // empty one reads as empty.
   char value[kMaxValueLength + 1];
-  DWORD length = GetPrivateProfileStringA(m_section.c_str(), key.c_str(), "", value,
-                                          sizeof value, FullPath().c_str());
+  DWORD length = GetPrivateProfileStringA(m_section.c_str(), key.c_str(), fallback.c_str(),
+                                          value, sizeof value, FullPath().c_str());
   return std::string(value, length);
 }
 
 void ProfileSettings::Write(const std::string& key, const std::string& value) {
-  WritePrivateProfileStringA(m_section.c_str(), key.c_str(), value.c_str(),
-                             FullPath().c_str());
+  // Under IniFileSettings::ProcessLock, which the write takes itself.
+  IniFileSettings(FullPath(), m_section).Write(key, value);
 }

@@ -33,12 +33,15 @@ int PrepareExport(ContestState& state, CabrilloLog& log, Settings& settings,
   log.m_lastDay = last;
   log.m_fileBase = FileBaseFromCall(ownCall);
 
-  for (const CabrilloField& field : kCabrilloFields)
-    if (field.storage == FieldStorage::kReadWrite || field.storage == FieldStorage::kReadOnly)
-      log.*field.member = settings.Read(field.settingsKey);
-  // The settings service cannot tell a missing key from an empty one; both
-  // start the operators with the own call.
-  if (log.m_operators.empty()) log.m_operators = ownCall;
+  for (const CabrilloField& field : kCabrilloFields) {
+    if (field.storage != FieldStorage::kReadWrite && field.storage != FieldStorage::kReadOnly)
+      continue;
+    // Only a missing Operators key starts with the own call: an operator who
+    // emptied the field keeps it empty.
+    const std::string fallback =
+        field.member == &CabrilloLog::m_operators ? ownCall : std::string();
+    log.*field.member = settings.ReadOr(field.settingsKey, fallback);
+  }
   log.m_soapbox = SoapboxStoredToDialog(log.m_soapbox);
 
   log.m_contest = state.m_isCw ? kContestCw : kContestSsb;

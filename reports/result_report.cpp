@@ -88,14 +88,17 @@ const char* GetResult(ContestState& state, ReportState& report, Settings& settin
     AppendPrintf(text, kColumnHeads, kBand, kQsos, kPoints, kDxcc, kZone);
   }
 
-  const ScoreSummary s = ComputeScore(state);
+  const ScoreSummary s = CurrentScore(state, report.m_scoreIndex);
   if (html)
     RenderHtml(s, text);
   else
     RenderText(state, s, text);
 
   report.m_claimedScore = s.score;
-  settings.WriteInt(kClaimedKey, s.score);
+  // Written only when it changed: the host asks for a report after every QSO,
+  // and each write replaces the whole settings file.
+  const std::string claimed = std::to_string(s.score);
+  if (settings.Read(kClaimedKey) != claimed) settings.Write(kClaimedKey, claimed);
 
   if (state.m_exportMode != 0) RunExport(state, report, windows);
 

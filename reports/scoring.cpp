@@ -7,23 +7,13 @@
 #include <unordered_set>
 
 #include "engine/contest_state.h"
-#include "engine/text_file.h"
+#include "reports/score_index.h"
 
 namespace {
-
-const char kNorthAmerica[] = "NA";
 
 // Half a second in days: the span is rounded to the nearest second.
 constexpr double kHalfSecond = 5.787037037037037e-6;
 constexpr double kMinutesPerDay = 1440.0;
-
-// The date scale's own reading of a day count: before 1899-12-30 the fraction
-// counts forward into the day, so -1.25 lies after -1.0 as 06:00 of that day.
-double LinearDays(double d) {
-  if (d >= 0) return d;
-  const double c = std::ceil(d);
-  return c - (d - c);
-}
 
 // Sorting key of a band name: padded on the left with '0' to 20 characters, so
 // that "160m" sorts before "80m" the way the contest lists its bands.
@@ -41,15 +31,23 @@ void SortBands(std::vector<std::string>& bands) {
       if (PaddedBand(bands[i]) < PaddedBand(bands[j])) std::swap(bands[i], bands[j]);
 }
 
-// Lines of a text file; a last line without a line end counts, a file that
-// cannot be read has none.
-int CountLines(const std::string& path) {
-  std::vector<std::string> lines;
-  if (path.empty() || !ReadTextLines(path, &lines)) return 0;
-  return static_cast<int>(lines.size());
+// The rejected QSOs and the score, once the rows and the dupes are known.
+void Finish(const ContestState& state, ScoreSummary& s) {
+  s.badQsos = state.m_rejectedQsos.Count();
+  // Wider arithmetic: a log large enough to pass the int range saturates
+  // instead of wrapping.
+  const long long score = static_cast<long long>(s.totalPoints) *
+                          (static_cast<long long>(s.totalCountries) + s.totalZones);
+  s.score = static_cast<int>(std::min<long long>(score, std::numeric_limits<int>::max()));
 }
 
 }  // namespace
+
+double LinearDays(double d) {
+  if (d >= 0) return d;
+  const double c = std::ceil(d);
+  return c - (d - c);
+}
 
 long long RateMinutesBetween(double reference, double time) {
   const double span = LinearDays(reference) - LinearDays(time);
@@ -63,14 +61,6 @@ long long RateMinutesBetween(double reference, double time) {
   return static_cast<long long>(minutes);
 }
 
-int QsoPoints(const std::string& ownPrefix, const std::string& ownContinent, const CInfo& qso) {
-  if (qso.m_prefix == ownPrefix) return 0;
-  if (qso.m_continent != ownContinent) return 3;
-  // The contest gives two points for another country of one's own continent
-  // only in North America.
-  return ownContinent == kNorthAmerica ? 2 : 1;
-}
-
 ScoreSummary ComputeScore(ContestState& state) {
   ScoreSummary s;
   const QsoStore& store = state.m_qsoStore;
@@ -80,7 +70,6 @@ ScoreSummary ComputeScore(ContestState& state) {
   const std::string referenceBand = hasReference ? store.At(n - 1).m_band : std::string();
 
   SortBands(state.m_workedBands);
-  const int fileLines = CountLines(state.m_badQsoPath);
 
   // One pass over the store, each QSO going to the row of its band; within a
   // row the QSOs keep store order, so the lists come out as a scan band by
@@ -92,8 +81,7 @@ ScoreSummary ComputeScore(ContestState& state) {
     std::vector<std::string> scratchCountries;
     std::vector<unsigned> scratchZones;
     std::unordered_set<std::string> seenCountries;
-    std::bitset<64> seenSmallZones;  // the forty CQ zones and a little more
-    std::unordered_set<unsigned> seenZones;  // any other number logged
+    std::bitset<kLastCqZone + 1> seenZones;
   };
   std::vector<Row> rows(state.m_workedBands.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -118,7 +106,7 @@ ScoreSummary ComputeScore(ContestState& state) {
   };
 
   for (const CInfo& qso : store) {
-    if (qso.m_call.empty()) continue;
+    if (IsIgnoredByScore(qso.m_call)) continue;
     Row* row = rowOf(qso.m_band);
     if (!row) continue;
     s.dupes += qso.m_dupe;
@@ -140,20 +128,14 @@ ScoreSummary ComputeScore(ContestState& state) {
         }
       }
     }
-    if (row->seenCountries.insert(qso.m_prefix).second) {
+    const MultiplierKeys keys = MultiplierKeysOf(qso);
+    if (keys.country && row->seenCountries.insert(qso.m_prefix).second) {
       row->countries->push_back(qso.m_prefix);
       ++row->score.countries;
     }
-    const unsigned zone = static_cast<unsigned>(qso.m_zone);
-    bool newZone;
-    if (zone < row->seenSmallZones.size()) {
-      newZone = !row->seenSmallZones.test(zone);
-      row->seenSmallZones.set(zone);
-    } else {
-      newZone = row->seenZones.insert(zone).second;
-    }
-    if (newZone) {
-      row->zones->push_back(zone);
+    if (keys.zone && !row->seenZones.test(qso.m_zone)) {
+      row->seenZones.set(qso.m_zone);
+      row->zones->push_back(static_cast<unsigned>(qso.m_zone));
       ++row->score.zones;
     }
   }
@@ -166,13 +148,33 @@ ScoreSummary ComputeScore(ContestState& state) {
     s.rows.push_back(row.score);
   }
 
-  // The file holds a heading line and one line per rejected QSO or dupe.
-  const int rejected = std::max(fileLines - s.dupes, 1);
-  s.badQsos = rejected - 1;
-  // Wider arithmetic: a log large enough to pass the int range saturates
-  // instead of wrapping.
-  const long long score = static_cast<long long>(s.totalPoints) *
-                          (static_cast<long long>(s.totalCountries) + s.totalZones);
-  s.score = static_cast<int>(std::min<long long>(score, std::numeric_limits<int>::max()));
+  Finish(state, s);
+  return s;
+}
+
+ScoreSummary CurrentScore(ContestState& state, ScoreIndex& scoreIndex) {
+  SortBands(state.m_workedBands);
+  const std::vector<std::string>& listed = state.m_workedBands;
+  ScoreIndex::Reading reading;
+  reading.ownPrefix = state.m_ownPrefix;
+  reading.ownContinent = state.m_ownContinent;
+  reading.countRates = state.m_exportMode == 0;
+  reading.listed = &listed;
+  bool taken[kBandCount] = {};
+  for (std::size_t r = 0; r < listed.size(); ++r) {
+    // Two listed names that are equal or share a band's lists make rows the
+    // pass fills in its own way; intake never lists such names, and the pass
+    // answers for them.
+    for (std::size_t q = 0; q < r; ++q)
+      if (listed[q] == listed[r]) return ComputeScore(state);
+    const int index = state.m_bands.IndexOf(listed[r]);
+    if (index >= 0 && taken[index]) return ComputeScore(state);
+    if (index >= 0) taken[index] = true;
+    reading.countryLists.push_back(index >= 0 ? &state.m_bandCountries[index] : nullptr);
+    reading.zoneLists.push_back(index >= 0 ? &state.m_bandZones[index] : nullptr);
+  }
+  ScoreSummary s;
+  scoreIndex.Summarise(state.m_qsoStore, reading, &s);
+  Finish(state, s);
   return s;
 }

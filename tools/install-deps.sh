@@ -3,7 +3,8 @@
 # missing: the native toolchain with GoogleTest, mingw-w64 for 32-bit Windows,
 # wine with both its 64-bit and 32-bit parts, Xvfb, clang (for the name-decoration check and, with its runtime,
 # ThreadSanitizer) and
-# hamradio-files (country file and contest call list).
+# hamradio-files (country file and contest call list), and Liberation Sans,
+# which the windows' Arial resolves to under wine (same metrics).
 # Where the kernel runs no 32-bit code (some virtual machines), 32-bit Linux
 # programs, and so the 32-bit half of wine, run under qemu-i386 instead: it is
 # registered with binfmt_misc and the preload in wine-qemu-shim.c is built.
@@ -14,7 +15,7 @@ cd "$(dirname "$0")"
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 for p in cmake ninja-build gcc g++ libgtest-dev clang libclang-rt-14-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-         wine wine64 wine32:i386 xvfb xauth hamradio-files; do
+         wine wine64 wine32:i386 xvfb xauth hamradio-files fonts-liberation; do
   have_pkg "$p" || need+=("$p")
 done
 

@@ -15,13 +15,17 @@ bash tools/build.sh
 source tools/wine-env.sh
 
 sample=${1:-tools/samples/cq-ww-cw-sample.log}
+# The CW sample with the country data it was reviewed with; any other log with
+# the installed country file.
+cty=()
+[ $# -eq 0 ] && cty=(--cty tools/samples/cty-samples.dat)
 out=build/main-run
 wineserver -w || true
 # wine's own processes end while the X server is still there (else each
 # reports the lost connection).
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  sh -c 'wine build/win32/stats-host.exe --folder "$1" --ui --export "$2"; rc=$?; wineserver -w; exit $rc' \
-  sh "$out" "$sample"
+  sh -c 'out=$1; sample=$2; shift 2; wine build/win32/stats-host.exe --folder "$out" --ui --export "$@" "$sample"; rc=$?; wineserver -w; exit $rc' \
+  sh "$out" "$sample" "${cty[@]}"
 
 echo
 echo "Left in $out/:"

@@ -41,6 +41,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   touch "$stats_marker"
   /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
   /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  # The templates ask for Arial, which wine does not ship; Liberation Sans has
+  # its metrics, so captions fit their boxes as they do on Windows.
+  /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1 || true
   wineserver -w || true
 fi
 unset stats_marker

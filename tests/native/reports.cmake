@@ -1,5 +1,6 @@
 # Scoring, result report and Cabrillo export.
 stats_native_test(reports_scoring_tests reports/scoring_test.cpp)
+stats_native_test(reports_score_index_tests reports/score_index_test.cpp)
 stats_native_test(reports_result_tests reports/result_report_test.cpp)
 stats_native_test(reports_cabrillo_tests reports/cabrillo_test.cpp)
 foreach(t reports_result_tests reports_cabrillo_tests)

@@ -18,3 +18,9 @@ endfunction()
 
 stats_window_test(tool_windows tool_windows_test.cpp)
 stats_window_test(extended_multiplier_window extended_multiplier_test.cpp)
+# The update works on the engine's state, whose bad-QSO file replaces files
+# through the plug-in's platform seam.
+stats_window_test(call_details_windows call_details_test.cpp)
+target_sources(call_details_windows PRIVATE ${CMAKE_SOURCE_DIR}/plugin/file_system_win32.cpp)
+# The host link and the settings are the native tests' fakes.
+target_include_directories(call_details_windows PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)

@@ -1,7 +1,8 @@
 // stats-native-bench: the engine's speed without the library boundary or an
 // emulator. It plays a Cabrillo log through statscore the way the stand-in host
 // plays it through Stats.dll in its reload flow, and prints the same table:
-//   - the reload: AddQso for every QSO, bad-QSO file lines included;
+//   - the reload: AddQso for every QSO, bad-QSO file lines included; with
+//     --result-every N a report after every N QSOs too, timed as a replay;
 //   - the call check: every character of K calls of the log typed again
 //     against the full store;
 //   - the result: K reports of the full log;
@@ -10,7 +11,8 @@
 // the ini-file implementation over a fresh working folder.
 //
 // Usage: stats-native-bench [--cty PATH] [--probe-calls K] [--results K]
-//                           [--remove-spread K] [--folder PATH] LOG.cbr
+//                           [--remove-spread K] [--result-every N]
+//                           [--folder PATH] LOG.cbr
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -75,7 +77,7 @@ std::vector<std::size_t> Spread(std::size_t n, int count) {
 int main(int argc, char** argv) {
   std::string ctyPath = "/usr/share/hamradio-files/cty.dat";
   std::string logPath, folderPath;
-  int probeCalls = 200, results = 10, removeSpread = 10;
+  int probeCalls = 200, results = 10, removeSpread = 10, resultEvery = 0;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     bool hasValue = i + 1 < argc;
@@ -83,11 +85,13 @@ int main(int argc, char** argv) {
     else if (arg == "--probe-calls" && hasValue) probeCalls = std::atoi(argv[++i]);
     else if (arg == "--results" && hasValue) results = std::atoi(argv[++i]);
     else if (arg == "--remove-spread" && hasValue) removeSpread = std::atoi(argv[++i]);
+    else if (arg == "--result-every" && hasValue) resultEvery = std::atoi(argv[++i]);
     else if (arg == "--folder" && hasValue) folderPath = argv[++i];
     else if (arg.rfind("--", 0) != 0 && logPath.empty()) logPath = arg;
     else {
       std::fprintf(stderr, "usage: stats-native-bench [--cty PATH] [--probe-calls K] "
-                           "[--results K] [--remove-spread K] [--folder PATH] LOG.cbr\n");
+                           "[--results K] [--remove-spread K] [--result-every N] "
+                           "[--folder PATH] LOG.cbr\n");
       return 2;
     }
   }
@@ -177,12 +181,16 @@ int main(int argc, char** argv) {
 
   std::vector<double> addUs, checkUs, resultUs, removeUs;
   long stored = 0, rejected = 0;
+  int out = 0;
+  auto report = [&] { GetResult(*state, *state, settings, windows, &out); };
   auto reloadStart = Clock::now();
-  for (const auto& e : entries) {
+  for (std::size_t i = 0; i < entries.size(); ++i) {
     auto t = Clock::now();
-    int answer = AddQso(*state, e.qso);
+    int answer = AddQso(*state, entries[i].qso);
     addUs.push_back(Microseconds(t, Clock::now()));
     (answer ? stored : rejected)++;
+    if (resultEvery > 0 && (i + 1) % static_cast<std::size_t>(resultEvery) == 0)
+      report();
   }
   double reloadUs = Microseconds(reloadStart, Clock::now());
 
@@ -207,10 +215,9 @@ int main(int argc, char** argv) {
     }
   }
 
-  int out = 0;
   for (int i = 0; i < results; ++i) {
     auto t = Clock::now();
-    GetResult(*state, *state, settings, windows, &out);
+    report();
     resultUs.push_back(Microseconds(t, Clock::now()));
   }
 
@@ -225,7 +232,10 @@ int main(int argc, char** argv) {
               checks[0], checks[1], checks[2], checks[4]);
   std::fputs(bench::TimingHeader().c_str(), stdout);
   std::fputs(bench::TimingLine("AddData0", bench::Summarise(addUs)).c_str(), stdout);
-  std::fputs(bench::TimingLine("reload (all AddData0)", bench::Summarise({reloadUs})).c_str(), stdout);
+  std::fputs(bench::TimingLine(resultEvery > 0 ? "replay with reports" : "reload (all AddData0)",
+                               bench::Summarise({reloadUs}))
+                 .c_str(),
+             stdout);
   std::fputs(bench::TimingLine("CheckCall0", bench::Summarise(checkUs)).c_str(), stdout);
   std::fputs(bench::TimingLine("GetResult0", bench::Summarise(resultUs)).c_str(), stdout);
   std::fputs(bench::TimingLine("RemoveData0", bench::Summarise(removeUs)).c_str(), stdout);

@@ -109,7 +109,9 @@ CabrilloFile ParseCabrillo(const std::string& text) {
   CabrilloFile log;
   bool started = false;
   int lineNumber = 0;
-  std::size_t pos = 0;
+  // A byte-order mark that an editor put before the first tag is no text.
+  const char kByteOrderMark[] = "\xEF\xBB\xBF";
+  std::size_t pos = text.compare(0, 3, kByteOrderMark) == 0 ? 3 : 0;
   while (pos < text.size()) {
     std::size_t end = text.find('\n', pos);
     if (end == std::string::npos) end = text.size();
@@ -141,6 +143,7 @@ CabrilloFile ParseCabrillo(const std::string& text) {
     for (std::string word; words >> word;) fields.push_back(word);
     CabrilloQso qso;
     qso.line = lineNumber;
+    qso.text = line;
     const std::string problem = ReadQso(fields, qso);
     if (problem.empty())
       log.qsos.push_back(qso);

@@ -2,7 +2,7 @@
 // stand-in host needs them to hand each QSO to the plug-in.
 //
 // Lines are "TAG: value" (CR LF or LF ends; tags compared without regard to
-// case). "QSO:" lines of the CQ WW template have whitespace-separated fields:
+// case); a UTF-8 byte-order mark before the first line is skipped. "QSO:" lines of the CQ WW template have whitespace-separated fields:
 //   QSO: freq mo date time mycall rst exch call rst exch [t]
 // with the frequency in kHz (a fraction is dropped), mode "CW" or "PH" (other
 // modes kept as written, so the plug-in rejects them), date "yyyy-mm-dd" and
@@ -34,6 +34,7 @@ struct CabrilloQso {
   std::string exchRcvd;  // received CQ zone as logged; empty for "-"
   std::string transmitter;  // the optional last field, empty when absent
   int line = 0;             // line number in the file, from 1
+  std::string text;         // the line as written, blanks around it dropped
 };
 
 struct CabrilloError {

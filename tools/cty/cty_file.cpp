@@ -241,8 +241,10 @@ bool CtyFile::Resolve(const std::string& rawCall, CtyResolution& out) const {
   if (parts.size() == 1) {
     std::string lookup = parts[0];
     if (areaDigit) {
-      const std::size_t digit = std::find_if(lookup.begin(), lookup.end(), IsDigit) - lookup.begin();
-      if (digit < lookup.size()) lookup[digit] = areaDigit;
+      // The call's own area digit ends its prefix ("7K1" of 7K1MAG, "9A1" of
+      // 9A1DR); a prefix may begin with a digit of its own, which stays.
+      const auto last = std::find_if(lookup.rbegin(), lookup.rend(), IsDigit);
+      if (last != lookup.rend()) *last = areaDigit;
     }
     found = Lookup(lookup, true, out);
   } else {

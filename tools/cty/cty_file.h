@@ -23,9 +23,10 @@
 //    "/QRPP", "/A", "/B". A whole-call entry equal to what is left wins.
 // 3. "/MM" at the end (maritime mobile) is in no country: the call does not
 //    resolve, unless step 1 found it.
-// 4. A single digit at the end replaces the first digit of the call for the
-//    look-up ("W1AW/7" is looked up as "W7AW"); a call without a digit is
-//    looked up unchanged.
+// 4. A single digit at the end replaces the call's area digit, the last digit
+//    of the call, which ends its prefix, for the look-up ("W1AW/7" is looked
+//    up as "W7AW", "7K1MAG/2" as "7K2MAG", "9A1DR/3" as "9A3DR"); a call
+//    without a digit is looked up unchanged.
 // 5. Two parts left: the shorter is the country prefix and is looked up alone
 //    ("DL/K1ABC" and "K1ABC/DL" look up "DL"); with equal lengths the first
 //    part is the prefix. More than two parts: the first two are used so.

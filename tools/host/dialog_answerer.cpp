@@ -46,6 +46,30 @@ void Press(HWND dialog, int id) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void End(HWND dialog, HeaderEnding ending) {
+  switch (ending) {
+    case HeaderEnding::kOk:
+      Press(dialog, IDOK);
+      break;
+    case HeaderEnding::kCancelButton:
+      Press(dialog, IDCANCEL);
+      break;
+    case HeaderEnding::kEscape: {
+      // The key goes where the operator's keys go: the control with the focus.
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+      HWND target = info.hwndFocus ? info.hwndFocus : dialog;
+      PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+      PostMessageA(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+      break;
+    }
+    case HeaderEnding::kCloseBox:
+      PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
+  }
+}
+
 }  // namespace
 
 void DialogAnswerer::Start() {
@@ -97,6 +121,7 @@ void DialogAnswerer::Answer(HWND window) {
   if (std::find(m_answered.begin(), m_answered.end(), window) != m_answered.end()) return;
   std::string caption = TextOf(window);
   if (caption == kHeaderCaption) {
+    if (m_work) m_work(window);
     std::string call = TextOf(GetDlgItem(window, kCallControl));
     std::string operators = TextOf(GetDlgItem(window, kOperatorsControl));
     EnterCriticalSection(m_lock);
@@ -105,7 +130,7 @@ void DialogAnswerer::Answer(HWND window) {
     m_events.headerOperators = operators;
     LeaveCriticalSection(m_lock);
     m_answered.push_back(window);
-    Press(window, m_confirm ? IDOK : IDCANCEL);
+    End(window, m_ending);
   } else if (caption == kOutputCaption) {
     std::string text;
     EnumChildWindows(window, &CollectStatic, reinterpret_cast<LPARAM>(&text));

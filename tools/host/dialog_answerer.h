@@ -3,7 +3,8 @@
 // thread sits in the plug-in's modal loops, and
 //   - confirms (or cancels) the header dialog, found by its caption
 //     "CQ WW CW/SSB DX Contest ", after noting the call sign and operators it
-//     shows;
+//     shows; a test may have it work in the dialog first (read, type) and end
+//     it as an operator can: OK, Cancel, the Escape key or the close box;
 //   - closes the message box captioned "Output", after noting its text.
 // Other windows (the plug-in's own tool windows) are left alone. Each window
 // is answered once.
@@ -12,7 +13,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace host {
@@ -25,9 +28,17 @@ struct DialogEvents {
   std::vector<std::string> outputTexts;
 };
 
+enum class HeaderEnding { kOk, kCancelButton, kEscape, kCloseBox };
+
+// Runs on the answerer's thread with the header dialog, before it is ended.
+using HeaderWork = std::function<void(HWND dialog)>;
+
 class DialogAnswerer {
  public:
-  explicit DialogAnswerer(bool confirmHeader) : m_confirm(confirmHeader) {}
+  explicit DialogAnswerer(bool confirmHeader)
+      : m_ending(confirmHeader ? HeaderEnding::kOk : HeaderEnding::kCancelButton) {}
+  DialogAnswerer(HeaderEnding ending, HeaderWork work)
+      : m_ending(ending), m_work(std::move(work)) {}
   ~DialogAnswerer() { Stop(); }
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
@@ -41,7 +52,8 @@ class DialogAnswerer {
   static BOOL CALLBACK Visit(HWND window, LPARAM self);
   void Answer(HWND window);
 
-  bool m_confirm;
+  HeaderEnding m_ending;
+  HeaderWork m_work;
   HANDLE m_thread = nullptr;
   HANDLE m_stop = nullptr;
   CRITICAL_SECTION* m_lock = nullptr;

@@ -39,6 +39,22 @@ bool WriteWholeFile(const std::string& path, const std::string& content) {
   return std::fclose(file) == 0 && ok;
 }
 
+bool RemoveFolder(const std::string& folder) {
+  const std::string prefix = folder + "\\";
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((prefix + "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(prefix + name);
+      else DeleteFileA((prefix + name).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  return RemoveDirectoryA(folder.c_str()) != 0;
+}
+
 std::vector<std::string> FilesMatching(const std::string& folder, const std::string& pattern) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
@@ -73,15 +89,26 @@ bool PrepareFolder(const FolderLayout& layout, PreparedFolder& out, std::string*
   const std::string plugins = out.folderPrefix + "Plugins";
   if (!MakeFolders(plugins)) return fail("cannot create " + plugins);
 
-  if (!WriteWholeFile(out.folderPrefix + "Qalo2.ini",
-                      "[Qalo]\r\nQalo=" + layout.hostVersion + "\r\n"))
+  const std::string hostSettings = out.folderPrefix + "Qalo2.ini";
+  if (!layout.hostVersion) {
+    DeleteFileA(hostSettings.c_str());
+  } else if (!WriteWholeFile(hostSettings, "[Qalo]\r\nQalo=" + *layout.hostVersion + "\r\n")) {
     return fail("cannot write Qalo2.ini");
+  }
 
-  std::string settings = "[Settings]\r\n";
-  for (const auto& entry : layout.settings) settings += entry.first + "=" + entry.second + "\r\n";
-  if (!WriteWholeFile(plugins + "\\CQ-WW-CW-SSB.ini", settings))
-    return fail("cannot write the plug-in's settings file");
+  const std::string pluginSettings = plugins + "\\CQ-WW-CW-SSB.ini";
+  if (!layout.pluginSettingsFile) {
+    DeleteFileA(pluginSettings.c_str());
+  } else {
+    std::string settings = "[Settings]\r\n";
+    for (const auto& entry : layout.settings)
+      settings += entry.first + "=" + entry.second + "\r\n";
+    if (!WriteWholeFile(pluginSettings, settings))
+      return fail("cannot write the plug-in's settings file");
+  }
 
+  out.dllPath.clear();
+  if (layout.dllSource.empty()) return true;
   out.dllPath = plugins + "\\Stats.dll";
   if (!CopyFileA(layout.dllSource.c_str(), out.dllPath.c_str(), FALSE))
     return fail("cannot copy " + layout.dllSource + " to " + out.dllPath);

@@ -96,6 +96,8 @@ bool LoadHostLog(const std::string& path, const CtyFile& cty, HostLog& log, std:
     if (cty.Resolve(q.call, resolved)) {
       qso.prefix = resolved.prefix;
       qso.continent = resolved.continent;
+    } else {
+      log.unresolved.emplace_back(q.line, q.text);
     }
     log.qsos.push_back(std::move(entry));
   }

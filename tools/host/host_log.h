@@ -46,6 +46,9 @@ struct HostLog {
   std::vector<HostQso> qsos;   // in log order
   std::vector<std::pair<std::string, std::string>> tags;
   std::vector<std::string> problems;  // reader errors, one text each
+  // The QSOs whose call the country file could not resolve: their number in
+  // the file and their line as written, in log order.
+  std::vector<std::pair<int, std::string>> unresolved;
 };
 
 // Reads the log and resolves it with the country file `cty`. False with

@@ -25,7 +25,7 @@ struct HostOptions {
   std::string mode;  // "cw", "ssb", or empty: from the log
   bool ui = false;
   bool decorated = false;
-  bool reload = false;       // AddData0 only, as when the host reloads a log
+  bool reload = false;       // AddData0 back to back, as when the host reloads a log
   int resultEvery = 1;       // 0: only at the end
   std::vector<int> removals;
   std::vector<QsoEdit> edits;

@@ -106,6 +106,39 @@ std::string NextZone(const std::string& exchange) {
   return text;
 }
 
+// A long replay says on standard error, every few seconds, how far it is, so
+// that a log of ten thousand QSOs does not run for a minute in silence.
+class ReplayProgress {
+ public:
+  explicit ReplayProgress(std::size_t total) : m_total(total), m_last(GetTickCount()) {}
+  void Played(std::size_t done) {
+    const DWORD now = GetTickCount();
+    if (now - m_last < kEveryMs || done == m_total) return;
+    m_last = now;
+    std::fprintf(stderr, "replay: %lu of %lu QSOs played\n", static_cast<unsigned long>(done),
+                 static_cast<unsigned long>(m_total));
+    std::fflush(stderr);
+  }
+
+ private:
+  static constexpr DWORD kEveryMs = 3000;
+  std::size_t m_total;
+  DWORD m_last;
+};
+
+// The calls the country file could not place: the host hands their QSOs over
+// with an empty country, which is worth knowing when a score looks wrong.
+void PrintUnresolved(const HostLog& log) {
+  constexpr std::size_t kShown = 5;
+  if (log.unresolved.empty()) return;
+  Printf("\n== calls the country file does not resolve ==\n%lu of %lu QSOs\n",
+         static_cast<unsigned long>(log.unresolved.size()),
+         static_cast<unsigned long>(log.qsos.size()));
+  for (std::size_t i = 0; i < log.unresolved.size() && i < kShown; ++i)
+    Printf("  line %d: %s\n", log.unresolved[i].first, log.unresolved[i].second.c_str());
+  if (log.unresolved.size() > kShown) Print("  ...\n");
+}
+
 class Session {
  public:
   Session(const HostOptions& options, HostLog& log, const CtyFile& cty, PluginLibrary& plugin,
@@ -190,36 +223,47 @@ class Session {
   }
 
   void Feed() {
+    const DWORD started = GetTickCount();
     if (m_options.reload) {
       Reload();
-      return;
+    } else {
+      ReplayProgress progress(m_log.qsos.size());
+      for (std::size_t i = 0; i < m_log.qsos.size(); ++i) {
+        Enter(m_log.qsos[i]);
+        if (m_options.resultEvery > 0 && (i + 1) % m_options.resultEvery == 0)
+          m_lastReport = Result("GetResult0");
+        PumpIfNeeded();
+        progress.Played(i + 1);
+      }
     }
-    for (std::size_t i = 0; i < m_log.qsos.size(); ++i) {
-      Enter(m_log.qsos[i]);
-      if (m_options.resultEvery > 0 && (i + 1) % m_options.resultEvery == 0)
-        m_lastReport = Result("GetResult0");
-      PumpIfNeeded();
-    }
+    m_feedSeconds = (GetTickCount() - started) / 1000.0;
   }
 
-  // The host reloading a log: AddData0 for every QSO back to back. Timed as a
-  // whole, without a reading of the counter per call, which under emulation
-  // costs about as much as the call itself.
+  // The host reloading a log: AddData0 for every QSO back to back, and with
+  // --result-every N the report after every N of them, as a host that
+  // refreshes its statistics while it replays. Timed as a whole, without a
+  // reading of the counter per call, which under emulation costs about as much
+  // as the call itself.
   void Reload() {
     if (m_log.qsos.empty()) return;
     std::vector<int> answers(m_log.qsos.size());
+    const std::size_t every = static_cast<std::size_t>(m_options.resultEvery);
+    const char* text = nullptr;
+    int out = 0;
     LARGE_INTEGER started, ended, frequency;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&started);
     for (std::size_t i = 0; i < m_log.qsos.size(); ++i) {
       answers[i] = m_plugin.AddData(m_log.qsos[i].qso);
+      if (every > 0 && (i + 1) % every == 0) text = m_plugin.GetResult(&out);
       PumpIfNeeded();
     }
     QueryPerformanceCounter(&ended);
-    m_timing.Add("reload (all AddData0)",
+    m_timing.Add(every > 0 ? "replay with reports" : "reload (all AddData0)",
                  static_cast<double>(ended.QuadPart - started.QuadPart) * 1e6 /
                      static_cast<double>(frequency.QuadPart));
     for (int answer : answers) m_answers.Add("AddData0", answer);
+    if (text) m_lastReport = text;
   }
 
   // QSO numbers spread evenly over the log, from 1.
@@ -334,6 +378,7 @@ class Session {
   int m_resultOutNotMinusOne = 0;
   int m_deleted = 0;
   int m_edited = 0;
+  double m_feedSeconds = 0;
   DialogEvents m_dialogs;
 };
 
@@ -522,6 +567,10 @@ int RunHost(const HostOptions& options) {
   if (session.m_deleted || session.m_edited)
     Printf("  log changes: %d deleted, %d edited\n", session.m_deleted, session.m_edited);
 
+  Printf("  replay: %lu QSOs in %.1f s\n", static_cast<unsigned long>(log.qsos.size()),
+         session.m_feedSeconds);
+  PrintUnresolved(log);
+
   Print("\n== files ==\n");
   Printf("folder: %s\n", folder.fullPath.c_str());
   const FoundFiles badQsos = ListFiles(folder, "BadQSO_*.txt", "bad-QSO file", true);
@@ -549,7 +598,7 @@ int RunHost(const HostOptions& options) {
 
   Print("\n== time spent in the plug-in ==\n");
   Print(session.m_timing.Table({"ResetStats0", "CheckCall0", "IsValidExchg0", "AddData0",
-                                "reload (all AddData0)", "GetResult0", "RemoveData0",
+                                "reload (all AddData0)", "replay with reports", "GetResult0", "RemoveData0",
                                 "AddData0 (edit)", "export ResetStats0", "export AddData0",
                                 "export GetResult0"}));
 

@@ -1,4 +1,5 @@
-// Small text helpers shared by the tools' readers of country and log files.
+// Small text helpers shared by the tools' readers of country and log files,
+// and by the tests' messages.
 #ifndef STATS_TOOLS_TEXT_UTILS_H_
 #define STATS_TOOLS_TEXT_UTILS_H_
 
@@ -23,6 +24,19 @@ inline std::string Upper(std::string text) {
   for (char& c : text)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return text;
+}
+
+// Shows CR, LF and tab as escapes, so that a line-end difference can be seen.
+// With `breakLines` each LF also ends the shown line, for texts of many lines.
+inline std::string Visible(const std::string& text, bool breakLines = false) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\r') out += "\\r";
+    else if (c == '\n') out += breakLines ? "\\n\n" : "\\n";
+    else if (c == '\t') out += "\\t";
+    else out += c;
+  }
+  return out;
 }
 
 }  // namespace tools_text

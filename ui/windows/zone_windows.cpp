@@ -24,6 +24,8 @@ Zone_search::Zone_search(Settings& settings, LastWindowPosition& last, bool onTo
     : ZoneToolWindow(IDD_ZONE_SEARCH, {"zone_search_x", "zone_search_y"}, settings, last, onTop) {}
 
 void Zone_search::OnInitZoneWindow() {
+  static unsigned openings = 0;  // the windows all live on one thread
+  m_opening = ++openings;
   for (int zone = 1; zone <= kZoneCount; ++zone) {
     CAdvancedButton& button = m_zoneButton[zone - 1];
     button.Init(ZoneButtonId(zone), hwnd(), kZoneOpenFace, kZoneOpenText, kZoneDisabledText);

@@ -38,8 +38,16 @@ class Zone_search : public ZoneToolWindow {
 
   std::array<CAdvancedButton, kZoneCount> m_zoneButton;
 
+  // Which opening of a zone window this is, counted over all of them: a new
+  // number at every opening, never 0. Tells the call-details update that the
+  // buttons are the template's again.
+  unsigned Opening() const { return m_opening; }
+
  protected:
   void OnInitZoneWindow() override;
+
+ private:
+  unsigned m_opening = 0;
 };
 
 class CCont : public ZoneToolWindow {

@@ -120,6 +120,11 @@ TEST_F(IniFileSettingsTest, ReadsLikeThePrivateProfileService) {
       {"Missing", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(c.value, settings.Read(c.key)) << c.key;
+  // A default stands in for a missing key only.
+  EXPECT_EQ("", settings.ReadOr("Empty", "OWN"));
+  EXPECT_EQ("abc", settings.ReadOr("Text", "OWN"));
+  EXPECT_EQ("OWN", settings.ReadOr("Missing", "OWN"));
+  EXPECT_EQ(std::string(99, 'D'), settings.ReadOr("Missing", std::string(120, 'D')));
   EXPECT_EQ(1, settings.ReadInt("MODE"));
   EXPECT_EQ(0, settings.ReadInt("Text"));
 }
@@ -140,12 +145,45 @@ TEST_F(IniFileSettingsTest, WriteIntoAMissingFolderIsIgnored) {
   EXPECT_FALSE(fs::exists("NoFolder"));
 }
 
+// Every write replaces the file in one step: the new content is complete
+// beside it before it takes the old one's place, and a file that cannot be
+// read or a copy that cannot be written leaves the old file as it was.
+TEST_F(IniFileSettingsTest, WriteReplacesTheWholeFileOrLeavesItAsItWas) {
+  const std::string operatorsFile = "[Settings]\r\nName=Ann\r\nClaimed=1\r\n";
+  TempFolder::Write(kFile, operatorsFile);
+  settings.Write("Claimed", "1");  // unchanged: nothing is written
+  EXPECT_EQ(operatorsFile, TempFolder::Read(kFile));
+
+  settings.Write("Claimed", "2");
+  EXPECT_EQ("[Settings]\r\nName=Ann\r\nClaimed=2\r\n", TempFolder::Read(kFile));
+  EXPECT_FALSE(fs::exists(std::string(kFile) + ".tmp"));
+
+  // The copy cannot be made (a folder in its place): the file stays whole.
+  fs::create_directory(std::string(kFile) + ".tmp");
+  settings.Write("Claimed", "3");
+  EXPECT_EQ("2", settings.Read("Claimed"));
+  EXPECT_EQ("Ann", settings.Read("Name"));
+  fs::remove(std::string(kFile) + ".tmp");
+
+  // The file cannot be read (a folder stands for it): it is not replaced by
+  // one that lacks the keys it holds.
+  fs::remove(kFile);
+  fs::create_directory(kFile);
+  settings.Write("Claimed", "4");
+  EXPECT_TRUE(fs::is_directory(kFile));
+}
+
 class HostVersionTest : public ::testing::Test {
  protected:
   TempFolder folder;
 };
 
 TEST_F(HostVersionTest, FindsTheVersionAsTheHostWritesIt) {
+  // The version goes into the Cabrillo file's CREATED-BY line: it is read as
+  // every other setting is (99 characters at most) and keeps no control
+  // characters that would break that line.
+  static const std::string longLine = "Qalo=" + std::string(100000, 'v') + "\r\n";
+  static const std::string cutVersion(99, 'v');
   const struct {
     const char* name;
     std::vector<std::string> hostFiles;  // ini files in the searched folder
@@ -163,9 +201,11 @@ TEST_F(HostVersionTest, FindsTheVersionAsTheHostWritesIt) {
       {"first line wins", {"Qalo2.ini"}, "Qalo=2.18\r\nQalo=2.20\r\n", "", "2.18"},
       {"line feeds only", {"Qalo2.ini"}, "[Main]\nQalo=2.14R\n", "", "2.14R"},
       {"last line without end", {"Qalo2.ini"}, "[Main]\r\nQalo=2.16", "", "2.16"},
-      {"lone CR at the end is text", {"Qalo2.ini"}, "Qalo=2.16\r", "", "2.16\r"},
+      {"lone CR at the end, a control character", {"Qalo2.ini"}, "Qalo=2.16\r", "", "2.16"},
       {"no Qalo= line", {"Qalo2.ini"}, "[Main]\r\nqalo=2.20\r\n", "2.19", "2.19"},
       {"not in the working folder", {"Qalo2.ini"}, nullptr, "2.19", "2.19"},
+      {"a long line", {"Qalo2.ini"}, longLine.c_str(), "", cutVersion.c_str()},
+      {"control characters", {"Qalo2.ini"}, "Qalo=2.\x01" "20\t\x7f\r\r\n", "", "2.20"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -51,10 +51,19 @@ int ScanFirst(const QsoStore& s, const std::string& call, const std::string& mod
   return -1;
 }
 
+int ScanLast(const QsoStore& s, const std::string& call, const std::string& band) {
+  int last = -1;
+  for (int i = 0; i < s.GetCount(); ++i)
+    if (s.At(i).m_call == call && s.At(i).m_band == band) last = i;
+  return last;
+}
+
 void ExpectAnswersAsScan(const QsoStore& s, int step) {
   for (const auto& call : kCalls) {
     for (const auto& band : kBands) {
       EXPECT_EQ(s.HasCallOnBand(call, band), ScanCallBand(s, call, band))
+          << "step " << step << " call '" << call << "' band '" << band << "'";
+      EXPECT_EQ(s.FindLast(call, band), ScanLast(s, call, band))
           << "step " << step << " call '" << call << "' band '" << band << "'";
       for (const auto& mode : kModes) {
         EXPECT_EQ(s.HasCallOnBandInMode(call, band, mode), ScanCallBandMode(s, call, band, mode))

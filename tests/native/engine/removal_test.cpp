@@ -2,6 +2,7 @@
 // bad-QSO file (never losing it) and the requests to the windows.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "engine/bad_qso_file.h"
@@ -126,6 +127,33 @@ TEST_F(RemovalTest, RewritesTheFileWithoutTheQsosLines) {
   EXPECT_FALSE(fs::exists(std::string(kBadQsoFile) + ".tmp"));
 }
 
+// Most removals are of a QSO without a line; the file is written only when its
+// bytes would change, header and line ends included.
+TEST_F(RemovalTest, WritesTheFileOnlyWhenItsContentChanges) {
+  const struct {
+    const char* name;
+    int isCw;
+    const char* content;
+    bool written;
+  } cases[] = {
+      {"no line of the QSO", 0, "CQ WW SSB DX Contest UBN file \r\nQSO:  K1ZZ 0012 \r\n", false},
+      {"header only", 0, "CQ WW SSB DX Contest UBN file \r\n", false},
+      {"a line of the QSO", 0, "CQ WW SSB DX Contest UBN file \r\nQSO:  W1AW 0012 \r\n", true},
+      {"header of the other mode", 1, "CQ WW SSB DX Contest UBN file \r\n", true},
+      {"a line without CR", 0, "CQ WW SSB DX Contest UBN file \r\nQSO:  K1ZZ 0012 \n", true},
+      {"a last line without end", 0, "CQ WW SSB DX Contest UBN file \r\nQSO:  K1ZZ 0012 ", true},
+  };
+  for (const auto& c : cases) {
+    TempFolder::Write(kBadQsoFile, c.content);
+    const auto old = fs::last_write_time(kBadQsoFile) - std::chrono::hours(1);
+    fs::last_write_time(kBadQsoFile, old);
+    state->m_isCw = c.isCw;
+    RemoveQso(*state, windows, Qso("W1AW"));
+    EXPECT_EQ(c.written, fs::last_write_time(kBadQsoFile) != old) << c.name;
+    EXPECT_FALSE(fs::exists(std::string(kBadQsoFile) + ".tmp")) << c.name;
+  }
+}
+
 TEST_F(RemovalTest, RejectedQsoLeavesTheFileThroughRemovalToo) {
   state->m_badQsoFile.Start(kBadQsoFile, 0);
   QsoArgs wrong = Qso("F5XX", "2m");
@@ -139,6 +167,45 @@ TEST_F(RemovalTest, RejectedQsoLeavesTheFileThroughRemovalToo) {
   RemoveQso(*state, windows, wrong);
   EXPECT_EQ(BadQsoHeader(0) + "\r\n" + dupeLine, BadQsos());
   EXPECT_EQ(2, state->m_qsoStore.GetCount());
+}
+
+// The count of rejected QSOs is kept beside the file: it equals the file's
+// count while the file can be written, and stays true when it cannot.
+TEST_F(RemovalTest, RejectedCountFollowsIntakeAndRemovalWhateverBecomesOfTheFile) {
+  auto rejectedLinesInFile = [&] {
+    const std::string text = BadQsos();
+    int lines = 0;
+    for (const char* verdict : {kVerdictWrongBand, kVerdictWrongMode, kVerdictNoNumber})
+      for (std::size_t p = text.find(verdict); p != std::string::npos; p = text.find(verdict, p + 1))
+        ++lines;
+    return lines;
+  };
+  state->m_badQsoFile.Start(kBadQsoFile, 0);
+  QsoArgs noNumber = Qso("F5NN");
+  noNumber.exchRcvd = "";
+  AddQso(*state, Qso("F5WB", "2m"));
+  AddQso(*state, Qso("F5WM", "20m", "RTTY"));
+  AddQso(*state, noNumber);
+  AddQso(*state, Qso("A1"));
+  AddQso(*state, Qso("A1"));  // a dupe: a line, but no rejected QSO
+  EXPECT_EQ(3, state->m_rejectedQsos.Count());
+  EXPECT_EQ(3, rejectedLinesInFile());
+
+  RemoveQso(*state, windows, Qso("F5WM", "20m", "RTTY"));
+  RemoveQso(*state, windows, Qso("A1"));
+  EXPECT_EQ(2, state->m_rejectedQsos.Count());
+  EXPECT_EQ(2, rejectedLinesInFile());
+
+  // The file taken away and a folder in its place: no line reaches it, no
+  // removal is applied to it, the count goes on.
+  state->m_badQsoFile.Release();
+  fs::remove(kBadQsoFile);
+  fs::create_directory(kBadQsoFile);
+  AddQso(*state, Qso("F5WB2", "2m"));
+  AddQso(*state, Qso("F5WB3", "2m"));
+  EXPECT_EQ(4, state->m_rejectedQsos.Count());
+  RemoveQso(*state, windows, Qso("F5WB", "2m"));
+  EXPECT_EQ(1, state->m_rejectedQsos.Count());  // F5WB, F5WB2, F5WB3 share the time
 }
 
 TEST_F(RemovalTest, MissingFileStartsAnewWithTheHeader) {

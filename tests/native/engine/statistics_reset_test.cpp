@@ -39,6 +39,7 @@ TEST_F(StatisticsResetTest, RecordsTheRunAndStartsAnEmptyLog) {
   state->m_isCw = 0;
   TempFolder::Write(kBadQsoFile, "CQ WW SSB DX Contest UBN file \r\nQSO:  old line\r\n");
   AddQso(*state, Qso("A1"));
+  AddQso(*state, Qso("A2", "2m"));
   state->m_workedBands = {"20m"};
   state->m_bandZones[3] = {14};
   state->m_bandCountries[3] = {"DL"};
@@ -57,6 +58,7 @@ TEST_F(StatisticsResetTest, RecordsTheRunAndStartsAnEmptyLog) {
   EXPECT_EQ(0, state->m_exportMode);
   EXPECT_EQ("CQ WW SSB DX Contest UBN file \r\n", BadQsos());
   EXPECT_TRUE(state->m_qsoStore.IsEmpty());
+  EXPECT_EQ(0, state->m_rejectedQsos.Count());
   EXPECT_TRUE(state->m_workedBands.empty());
   const char* bands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
   for (int b = 0; b < kBandCount; ++b)

@@ -239,6 +239,29 @@ class HeaderDialog : public ::testing::Test {
   RecordingWindowSide windows;
 };
 
+// A missing key starts with the own call; one the operator emptied stays
+// empty, as the platform's service reads a key with a default.
+TEST_F(HeaderDialog, OperatorsDefaultToTheOwnCallOnlyWhenTheKeyIsMissing) {
+  const struct {
+    const char* name;
+    bool present;
+    const char* stored;
+    const char* shown;
+  } cases[] = {
+      {"missing", false, "", "Q0/Q9QQ"},
+      {"present but empty", true, "", ""},
+      {"stored", true, "Q0/Q9QQ Q1ABC", "Q0/Q9QQ Q1ABC"},
+  };
+  for (const auto& c : cases) {
+    settings.values.clear();
+    windows.dialogInputs.clear();
+    if (c.present) settings.values["Operators"] = c.stored;
+    ASSERT_EQ(Prepare(), 1) << c.name;
+    ASSERT_EQ(windows.dialogInputs.size(), 1u) << c.name;
+    EXPECT_EQ(windows.dialogInputs[0].m_operators, c.shown) << c.name;
+  }
+}
+
 TEST_F(HeaderDialog, ShowsStoredValuesAndFixedStartValues) {
   state.m_isCw = 0;
   state.m_exportMode = 1;

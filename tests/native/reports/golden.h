@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/temp_folder.h"
+#include "tools/text/text_utils.h"
 
 namespace golden {
 
@@ -15,24 +16,14 @@ inline std::string Load(const std::string& name) {
   return TempFolder::Read(std::string(REPORTS_GOLDEN_DIR) + "/" + name);
 }
 
-inline std::string Visible(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n\n";
-    else if (c == '\t') out += "\\t";
-    else out += c;
-  }
-  return out;
-}
-
 inline ::testing::AssertionResult Matches(const std::string& name, const std::string& actual) {
   const std::string expected = Load(name);
   if (expected.empty()) return ::testing::AssertionFailure() << "golden file missing: " << name;
   if (expected == actual) return ::testing::AssertionSuccess();
+  using tools_text::Visible;
   return ::testing::AssertionFailure() << name << " differs\n--- expected\n"
-                                       << Visible(expected) << "\n--- actual\n"
-                                       << Visible(actual);
+                                       << Visible(expected, /*breakLines=*/true)
+                                       << "\n--- actual\n" << Visible(actual, /*breakLines=*/true);
 }
 
 }  // namespace golden

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/qso.h"
-#include "plugin/plugin_state.h"
+#include "engine/contest_state.h"
 
 namespace fixture {
 
@@ -49,7 +49,7 @@ inline CInfo Qso(const QsoSpec& s) {
 }
 
 // Appends the QSO to the store and its band to the band list, as intake does.
-inline void Log(PluginState& state, const QsoSpec& s) {
+inline void Log(ContestState& state, const QsoSpec& s) {
   const CInfo q = Qso(s);
   state.m_qsoStore.Append(q);
   for (const std::string& b : state.m_workedBands)
@@ -57,7 +57,7 @@ inline void Log(PluginState& state, const QsoSpec& s) {
   state.m_workedBands.push_back(q.m_band);
 }
 
-inline void OwnStation(PluginState& state, const char* prefix, const char* continent) {
+inline void OwnStation(ContestState& state, const char* prefix, const char* continent) {
   state.m_ownPrefix = prefix;
   state.m_ownContinent = continent;
 }

@@ -16,10 +16,9 @@ class MemorySettings : public Settings {
   std::map<std::string, std::string> values;
   std::vector<std::pair<std::string, std::string>> writes;
 
-  std::string Read(const std::string& key) override {
+  std::string ReadOr(const std::string& key, const std::string& fallback) override {
     auto it = values.find(key);
-    if (it == values.end()) return std::string();
-    return it->second.substr(0, kMaxValueLength);
+    return (it == values.end() ? fallback : it->second).substr(0, kMaxValueLength);
   }
   void Write(const std::string& key, const std::string& value) override {
     values[key] = value;

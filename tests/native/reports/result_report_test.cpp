@@ -33,6 +33,7 @@ class ResultReport : public ::testing::Test {
   // Three bands, arriving out of order, with a dupe and one rejected QSO.
   void LogFixture() {
     TempFolder::Write(kBadQsoFile, "heading\r\nrejected\r\ndupe\r\n");
+    state.m_rejectedQsos.Add("rejected");
     Log(state, {"JA1AAA", "JA", "AS", "40m", "25", At(11, 20), 0, 7012});
     Log(state, {"F5ABC", "F", "EU", "20m", "14", At(11, 40), 0, 14025});
     Log(state, {"UA9XYZ", "UA9", "AS", "20m", "17", At(11, 52), 0, 14030});
@@ -90,14 +91,27 @@ TEST_F(ResultReport, RatesAreRightAlignedAndTenMinutesScaledToAnHour) {
   EXPECT_NE(text.find("pts rate:   135 (162) points/hour\r\n"), std::string::npos) << text;
 }
 
-TEST_F(ResultReport, StoresTheClaimedScoreOnEveryCall) {
+// Every result request used to rewrite the settings file; only a new score
+// needs a write, and a score already stored (from an earlier session) none.
+TEST_F(ResultReport, StoresTheClaimedScoreOnlyWhenItChanges) {
   LogFixture();
   Result();
   Result();
   EXPECT_EQ(state.m_claimedScore, 90);
-  ASSERT_EQ(settings.writes.size(), 2u);
-  EXPECT_EQ(settings.writes[1], (std::pair<std::string, std::string>("Claimed", "90")));
+  ASSERT_EQ(settings.writes.size(), 1u);
+  EXPECT_EQ(settings.writes[0], (std::pair<std::string, std::string>("Claimed", "90")));
   EXPECT_TRUE(windows.requests.empty());  // no export outside export mode
+
+  Log(state, {"JA1BBB", "JA", "AS", "20m", "25", At(12, 1), 0, 14045});
+  Result();
+  ASSERT_EQ(settings.writes.size(), 2u);
+  EXPECT_EQ(settings.writes[1].second, "143");
+
+  MemorySettings stored;
+  stored.values["Claimed"] = "143";
+  int out = 0;
+  GetResult(state, state, stored, windows, &out);
+  EXPECT_TRUE(stored.writes.empty());
 }
 
 TEST_F(ResultReport, HtmlShowsTheHostsTextsAsText) {

@@ -18,6 +18,16 @@ using fixture::Qso;
 
 namespace {
 
+// The two ways to the score, which must agree: the full pass and the index.
+struct Scorer {
+  const char* name;
+  ScoreSummary (*score)(PluginState& state);
+};
+const Scorer kScorers[] = {
+    {"full pass", [](PluginState& state) { return ComputeScore(state); }},
+    {"score index", [](PluginState& state) { return CurrentScore(state, state.m_scoreIndex); }},
+};
+
 struct PointsCase {
   const char* ownPrefix;
   const char* ownContinent;
@@ -60,8 +70,8 @@ TEST(ComputeScore, CountsPointsAndMultipliersPerBand) {
   Log(state, {"JA1D", "JA", "AS", "20m", "25"});   // 3
   Log(state, {"JA1D", "JA", "AS", "20m", "25", At(12, 0), 1});  // dupe
   Log(state, {"F5B", "F", "EU", "15m", "14"});     // same country on another band
-  Log(state, {"UA9E", "UA9", "AS", "15m", "x"});   // not a number: zone 0
-  Log(state, {"UA9F", "UA9", "AS", "15m", ""});    // zone 0 counts once
+  Log(state, {"UA9E", "UA9", "AS", "15m", "17"});
+  Log(state, {"UA9F", "UA9", "AS", "15m", "18"});
   Log(state, {"", "W", "NA", "15m", "5", At(12, 0), 1});  // no call: ignored
   Log(state, {"", "W", "NA", "15m", "5"});
 
@@ -76,31 +86,77 @@ TEST(ComputeScore, CountsPointsAndMultipliersPerBand) {
   EXPECT_EQ(s.rows[1].qsos, 3);
   EXPECT_EQ(s.rows[1].points, 7);
   EXPECT_EQ(s.rows[1].countries, 2);
-  EXPECT_EQ(s.rows[1].zones, 2);
+  EXPECT_EQ(s.rows[1].zones, 3);
   EXPECT_EQ(s.totalQsos, 7);
   EXPECT_EQ(s.totalPoints, 12);
   EXPECT_EQ(s.totalCountries, 5);
-  EXPECT_EQ(s.totalZones, 4);
+  EXPECT_EQ(s.totalZones, 5);
   EXPECT_EQ(s.dupes, 1);
-  EXPECT_EQ(s.score, 12 * 9);
+  EXPECT_EQ(s.score, 12 * 10);
 
   EXPECT_EQ(state.m_bandCountries[3], (std::vector<std::string>{"DL", "F", "JA"}));
   EXPECT_EQ(state.m_bandZones[3], (std::vector<unsigned>{14, 25}));
   EXPECT_EQ(state.m_bandCountries[4], (std::vector<std::string>{"F", "UA9"}));
-  EXPECT_EQ(state.m_bandZones[4], (std::vector<unsigned>{14, 0}));
+  EXPECT_EQ(state.m_bandZones[4], (std::vector<unsigned>{14, 17, 18}));
 }
 
-// Logged zones are whatever number the exchange held, not only 1 to 40.
-TEST(ComputeScore, AnyZoneNumberCountsOnceInFirstSeenOrder) {
-  TempFolder folder;
-  PluginState state;
-  OwnStation(state, "DL", "EU");
-  for (const char* zone : {"63", "99", "-1", "99", "64", "63", "0", "-1", "64", "5"})
-    Log(state, {"JA1A", "JA", "AS", "10m", zone});
-  const ScoreSummary s = ComputeScore(state);
-  ASSERT_EQ(s.rows.size(), 1u);
-  EXPECT_EQ(s.rows[0].zones, 6);
-  EXPECT_EQ(state.m_bandZones[5], (std::vector<unsigned>{63, 99, 4294967295u, 64, 0, 5}));
+struct MultiplierCase {
+  const char* name;
+  const char* prefix;    // as the host resolved the call; empty: it could not
+  const char* exchange;  // the received exchange as logged
+  int countries;         // with one JA QSO in zone 25 already on the band
+  int zones;
+};
+
+// A call the host could not place, or an exchange that is no CQ zone, is
+// still a QSO with its points, but no multiplier.
+TEST(Scoring, OnlyPlacedCountriesAndTheFortyCqZonesAreMultipliers) {
+  const MultiplierCase cases[] = {
+      {"new country, new zone", "UA9", "17", 2, 2},
+      {"unresolved call", "", "17", 1, 2},
+      {"zone 1", "UA9", "1", 2, 2},
+      {"zone 40", "UA9", "40", 2, 2},
+      {"zone 0", "UA9", "0", 2, 1},
+      {"zone 41", "UA9", "41", 2, 1},
+      {"zone 999", "UA9", "999", 2, 1},
+      {"zone -1", "UA9", "-1", 2, 1},
+      {"text, read as 0", "UA9", "xx", 2, 1},
+      {"unresolved, no zone", "", "0", 1, 1},
+  };
+  for (const MultiplierCase& c : cases) {
+    for (const Scorer& way : kScorers) {
+      TempFolder folder;
+      PluginState state;
+      OwnStation(state, "DL", "EU");
+      Log(state, {"JA1A", "JA", "AS", "10m", "25"});
+      Log(state, {"X1X", c.prefix, "AS", "10m", c.exchange});
+      const ScoreSummary s = way.score(state);
+      EXPECT_EQ(s.totalQsos, 2) << c.name << ", " << way.name;
+      EXPECT_EQ(s.totalPoints, 6) << c.name << ", " << way.name;
+      EXPECT_EQ(s.totalCountries, c.countries) << c.name << ", " << way.name;
+      EXPECT_EQ(s.totalZones, c.zones) << c.name << ", " << way.name;
+      EXPECT_EQ(s.score, 6 * (c.countries + c.zones)) << c.name << ", " << way.name;
+      // The windows list what counted, nothing else.
+      EXPECT_EQ(static_cast<int>(state.m_bandCountries[5].size()), c.countries)
+          << c.name << ", " << way.name;
+      EXPECT_EQ(static_cast<int>(state.m_bandZones[5].size()), c.zones)
+          << c.name << ", " << way.name;
+    }
+  }
+}
+
+// Eleven QSOs with one country and zones 0, 41, 999, -1, text and 1 to 3.
+TEST(Scoring, ZonesOutsideOneToFortyAddNothingHoweverMany) {
+  for (const Scorer& way : kScorers) {
+    TempFolder folder;
+    PluginState state;
+    OwnStation(state, "DL", "EU");
+    for (const char* zone : {"0", "41", "999", "-1", "xx", "1", "2", "3", "1", "41", "0"})
+      Log(state, {"JA1A", "JA", "AS", "10m", zone});
+    const ScoreSummary s = way.score(state);
+    EXPECT_EQ(s.score, 33 * (1 + 3)) << way.name;
+    EXPECT_EQ(state.m_bandZones[5], (std::vector<unsigned>{1, 2, 3})) << way.name;
+  }
 }
 
 TEST(ComputeScore, ListsBandsFrom160To10AndRebuildsOnlyTheirLists) {
@@ -147,32 +203,22 @@ TEST(ComputeScore, EmptyStoreScoresNothing) {
   EXPECT_EQ(s.badQsos, 0);
 }
 
-struct BadFileCase {
-  const char* name;
-  const char* content;  // null: no file
-  int storedDupes;
-  int badQsos;
-};
-
-TEST(ComputeScore, CountsRejectedQsosFromTheBadQsoFile) {
-  const BadFileCase cases[] = {
-      {"two rejected, one dupe", "head\r\nrej 1\r\nrej 2\r\ndupe\r\n", 1, 2},
-      {"heading only, two dupes", "head\r\n", 2, 0},
-      {"last line without end", "head\r\nrej 1\r\nrej 2", 0, 2},
-      {"empty file", "", 0, 0},
-      {"no file", nullptr, 0, 0},
-  };
-  for (const BadFileCase& c : cases) {
+// The count is intake's, not the file's: a file that another program holds,
+// or that was never written, changes nothing.
+TEST(Scoring, BadQsosAreTheRejectedQsosIntakeCounted) {
+  for (const Scorer& way : kScorers) {
     TempFolder folder;
     PluginState state;
     OwnStation(state, "DL", "EU");
     state.m_badQsoPath = "BadQSO_ZerodEZIDEDOVE_27_10_2024.txt";
-    if (c.content) TempFolder::Write(state.m_badQsoPath, c.content);
+    TempFolder::Write(state.m_badQsoPath, "head\r\nrej 1\r\nrej 2\r\nrej 3\r\ndupe\r\n");
     Log(state, {"F5A", "F", "EU", "20m"});
-    for (int i = 0; i < c.storedDupes; ++i) Log(state, {"F5A", "F", "EU", "20m", "14", At(12, 0), 1});
-    const ScoreSummary s = ComputeScore(state);
-    EXPECT_EQ(s.badQsos, c.badQsos) << c.name;
-    EXPECT_EQ(s.dupes, c.storedDupes) << c.name;
+    Log(state, {"F5A", "F", "EU", "20m", "14", At(12, 0), 1});
+    state.m_rejectedQsos.Add("QSO:  7000  RTTY ...");
+    state.m_rejectedQsos.Add("QSO:  5000  CW ...");
+    const ScoreSummary s = way.score(state);
+    EXPECT_EQ(s.badQsos, 2) << way.name;
+    EXPECT_EQ(s.dupes, 1) << way.name;
   }
 }
 

@@ -118,6 +118,24 @@ TEST(CabrilloReader, LfOnlyAndMissingStartOfLog) {
   EXPECT_NE(log.errors[0].message.find("START-OF-LOG"), std::string::npos);
 }
 
+// Logs saved by editors often begin with a UTF-8 byte-order mark; line ends
+// may be CR LF or LF.
+TEST(CabrilloReader, ReadsALogThatBeginsWithAByteOrderMark) {
+  for (const char* end : {"\r\n", "\n"}) {
+    const std::string e = end;
+    const CabrilloFile log = ParseCabrillo(
+        "\xEF\xBB\xBFSTART-OF-LOG: 3.0" + e + "CALLSIGN: K3LR" + e +
+        "QSO:   21003 CW 2024-11-23 0050 K3LR             599 5     JA1BJI           599  25      0" +
+        e + "END-OF-LOG:" + e);
+    EXPECT_TRUE(log.errors.empty()) << log.errors[0].message;
+    EXPECT_EQ(log.version, "3.0");
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(log.qsos[0].call, "JA1BJI");
+    EXPECT_EQ(log.qsos[0].text,
+              "QSO:   21003 CW 2024-11-23 0050 K3LR             599 5     JA1BJI           599  25      0");
+  }
+}
+
 TEST(CabrilloReader, ReadsAFileAndReportsAMissingOne) {
   CabrilloFile log;
   EXPECT_FALSE(ReadCabrilloFile("/nonexistent/log.cbr", log));

@@ -1,54 +1,41 @@
 // The Cabrillo export as the host drives it, against the real Stats.dll:
 // ResetStats0 with the export request opens the header dialog on the calling
-// thread; a second thread plays the operator (reads what the dialog shows,
-// types, ends it with OK, CANCEL, Escape or the close box); then AddData0 for
-// the log and GetResult0, whose "Output" message box the second thread reads
-// and closes. Each case runs in a fresh host folder and checks the file, the
-// message and the settings keys.
+// thread; the stand-in host's dialog answerer plays the operator on a thread
+// of its own (reads what the dialog shows, types, ends it with OK, CANCEL,
+// Escape or the close box); then AddData0 for the log and GetResult0, whose
+// "Output" message box the answerer reads and closes. Each case runs in a
+// fresh host folder and checks the file, the message and the settings keys.
 //
 // Usage: cabrillo_export <path of Stats.dll>. Prints every failed check and
 // exits non-zero when there was one.
 #include <windows.h>
 
-#include <atomic>
-#include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <map>
-#include <mutex>
 #include <string>
-#include <thread>
+#include <utility>
 #include <vector>
 
 #include "support/checks.h"
+#include "tools/host/dialog_answerer.h"
 #include "tools/host/host_date.h"
+#include "tools/host/host_folder.h"
 #include "tools/host/plugin_library.h"
 
 namespace {
 
 // --- checks ---------------------------------------------------------------
 
-std::mutex g_failuresLock;
-std::vector<std::string> g_failures;
+// The case a check belongs to, named in front of it. The operator's checks
+// run on the answerer's thread while the host's thread waits in the dialog.
 std::string g_case;
 
-void Fail(const std::string& what) {
-  std::lock_guard<std::mutex> hold(g_failuresLock);
-  g_failures.push_back(g_case + ": " + what);
-  std::printf("FAIL %s: %s\n", g_case.c_str(), what.c_str());
-  std::fflush(stdout);
-}
-
-std::string Shown(const std::string& s) { return "\"" + wine_test::Visible(s) + "\""; }
-
 void ExpectEq(const std::string& what, const std::string& actual, const std::string& expected) {
-  if (actual != expected) Fail(what + ": " + Shown(actual) + ", expected " + Shown(expected));
+  wine_test::CheckText(actual, expected, g_case + ": " + what);
 }
 
 void ExpectTrue(const std::string& what, bool condition) {
-  if (!condition) Fail(what);
+  wine_test::Check(condition, g_case + ": " + what);
 }
 
 // --- the host's side of the library -----------------------------------------
@@ -73,80 +60,38 @@ void ResetForExport(const std::string& folderPrefix, const std::string& ownCall)
   g_dll.ResetStats(run);
 }
 
-struct Qso {
-  const char* call;
-  double time;  // days
-  unsigned freqHz;
-  const char* exchSent;
-  const char* exchRcvd;
-  const char* prefix;
-  const char* continent;
-  const char* band;
-};
-
-int AddQso(const std::string& ownCall, const Qso& q) {
-  host::PluginQso qso;
-  qso.ownCall = ownCall;
-  qso.call = q.call;
-  qso.time = HostDate{q.time, 0, 0};
-  qso.freqHz = q.freqHz;
-  qso.mode = "CW";
-  qso.rstSent = "599";
-  qso.rstRcvd = "599";
-  qso.exchSent = q.exchSent;
-  qso.exchRcvd = q.exchRcvd;
-  qso.prefix = q.prefix;
-  qso.continent = q.continent;
-  qso.band = q.band;
-  return g_dll.AddData(qso);
-}
-
 // --- the host folder ----------------------------------------------------------
 
 std::string g_folder;  // current host folder, with a trailing backslash
 
 std::string IniPath() { return g_folder + "Plugins\\CQ-WW-CW-SSB.ini"; }
 
-// Removes a folder with everything in it; `path` ends with a backslash.
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((path + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path + name + "\\");
-      } else {
-        DeleteFileA((path + name).c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(path.c_str());
-}
+using Keys = std::vector<std::pair<std::string, std::string>>;
 
 std::string TempRoot() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
-  return std::string(temp) + "stats-cabrillo\\";
+  return std::string(temp) + "stats-cabrillo";
 }
 
-// A fresh, empty host folder as the current folder, with the host's own
-// settings file in it. Leftovers of an earlier run are removed first.
-void NewHostFolder(const std::string& name) {
-  CreateDirectoryA(TempRoot().c_str(), nullptr);
-  g_folder = TempRoot() + name + "\\";
+// A fresh host folder as the current folder, with the host's own settings
+// file and the plug-in's keys in it.
+void NewHostFolder(const std::string& name, const Keys& keys,
+                   const std::string& hostVersion = "2.30") {
+  host::FolderLayout layout;
+  layout.folder = TempRoot() + "\\" + name;
+  layout.hostVersion = hostVersion;
+  layout.settings = keys;
+  host::PreparedFolder folder;
+  std::string error;
+  // Out of the folder first, so that it can go with everything an earlier run
+  // left in it.
   SetCurrentDirectoryA(TempRoot().c_str());
-  RemoveTree(g_folder);
-  CreateDirectoryA(g_folder.c_str(), nullptr);
-  CreateDirectoryA((g_folder + "Plugins").c_str(), nullptr);
-  SetCurrentDirectoryA(g_folder.c_str());
-  std::ofstream(g_folder + "Qalo2.ini", std::ios::binary) << "[Qalo]\r\nQalo=2.30\r\n";
-}
-
-void WriteKey(const char* key, const char* value) {
-  WritePrivateProfileStringA("Settings", key, value, IniPath().c_str());
+  host::RemoveFolder(layout.folder);
+  const bool made = host::PrepareFolder(layout, folder, &error);
+  ExpectTrue("host folder prepared" + (error.empty() ? "" : ": " + error), made);
+  g_folder = folder.folderPrefix;
+  SetCurrentDirectoryA(folder.fullPath.c_str());
 }
 
 // The key's value, or "<missing>".
@@ -157,8 +102,9 @@ std::string ReadKey(const char* key) {
 }
 
 std::string ReadFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string content;
+  host::ReadWholeFile(name, content);
+  return content;
 }
 
 bool FileExists(const std::string& name) {
@@ -176,40 +122,7 @@ std::map<std::string, std::string> HeaderKeys() {
   return keys;
 }
 
-// --- the operator's side: a second thread ------------------------------------
-
-const char kDialogCaption[] = "CQ WW CW/SSB DX Contest ";
-const char kOutputCaption[] = "Output";
-const DWORD kWindowTimeoutMs = 120000;
-
-// Waits on its own thread for a visible dialog with the caption, runs `act`
-// on it once, and stops. Finish() ends the wait and tells whether it came.
-class Watcher {
- public:
-  Watcher(const char* caption, std::function<void(HWND)> act)
-      : m_thread([this, caption, act] {
-          const DWORD start = GetTickCount();
-          while (!m_stop && GetTickCount() - start < kWindowTimeoutMs) {
-            HWND window = FindWindowA("#32770", caption);
-            if (window && IsWindowVisible(window)) {
-              act(window);
-              m_seen = true;
-              return;
-            }
-            Sleep(20);
-          }
-        }) {}
-  bool Finish() {
-    m_stop = true;
-    m_thread.join();
-    return m_seen;
-  }
-
- private:
-  std::atomic<bool> m_stop{false};
-  std::atomic<bool> m_seen{false};
-  std::thread m_thread;
-};
+// --- the operator's side: the answerer's thread -------------------------------
 
 std::string Text(HWND window) {
   char buffer[4096];
@@ -257,81 +170,39 @@ void ExpectCombo(HWND dialog, int id, const std::string& text, const std::string
   ExpectEq(name + " selection", entry, selected);
 }
 
-enum class Ending { kOk, kCancelButton, kEscape, kCloseBox };
-
-void EndDialogBy(HWND dialog, Ending ending) {
-  switch (ending) {
-    case Ending::kOk:
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-      break;
-    case Ending::kCancelButton:
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-      break;
-    case Ending::kEscape: {
-      // The key goes where the operator's keys go: the control with the focus.
-      GUITHREADINFO info{};
-      info.cbSize = sizeof info;
-      GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-      HWND target = info.hwndFocus ? info.hwndFocus : dialog;
-      PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-      PostMessageA(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
-      break;
-    }
-    case Ending::kCloseBox:
-      PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-      break;
-  }
-}
-
-// The message box's text: the texts of its static controls.
-BOOL CALLBACK AddStaticText(HWND child, LPARAM param) {
-  char cls[32] = {0};
-  GetClassNameA(child, cls, sizeof cls);
-  if (lstrcmpiA(cls, "Static") == 0) *reinterpret_cast<std::string*>(param) += Text(child);
-  return TRUE;
-}
-
-std::string MessageBoxText(HWND box) {
-  std::string text;
-  EnumChildWindows(box, AddStaticText, reinterpret_cast<LPARAM>(&text));
-  return text;
-}
-
-// GetResult0 with a watcher for its message box; returns the box's text, or
+// GetResult0 with an answerer for its message box; returns the box's text, or
 // "<no message box>".
 std::string ResultWithMessage() {
-  std::string message = "<no message box>";
-  Watcher watcher(kOutputCaption, [&message](HWND box) {
-    message = MessageBoxText(box);
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  });
+  host::DialogAnswerer answerer(/*confirmHeader=*/true);
+  answerer.Start();
   int out = 0;
   g_dll.GetResult(&out);
-  watcher.Finish();
-  return message;
+  answerer.Stop();
+  const host::DialogEvents events = answerer.Events();
+  ExpectTrue("at most one message box", events.outputBoxes <= 1);
+  return events.outputTexts.empty() ? "<no message box>" : events.outputTexts.front();
 }
 
 // --- the cases ----------------------------------------------------------------
 
 const char kOwnCall[] = "Q0/Q9QQ";
 
-void WritePersonalKeys() {
-  WriteKey("Name", "Ann Operator");
-  WriteKey("Address", "1 Main Street");
-  WriteKey("Address_City", "Springfield");
-  WriteKey("Address_St_Prov", "XY");
-  WriteKey("Address_PostalCode", "12345");
-  WriteKey("Address_Country", "Utopia");
-  WriteKey("Claimed", "4321");
-  WriteKey("Email", "ann@example.org");
-  WriteKey("Club", "Test Club");
-  WriteKey("SoapBox", "first line<CR><LF>second line");
-  // Written only: the dialog starts from the fixed values whatever was stored.
-  WriteKey("Contest", "OLD-CONTEST");
-  WriteKey("Category", "MULTI-OP");
-  WriteKey("Category_Overlay", "ROOKIE");
+// The operator's own keys, and keys the dialog does not start from: it starts
+// from the fixed values whatever was stored ("Contest", "Category",
+// "Category_Overlay").
+const Keys kPersonalKeys = {
+    {"Name", "Ann Operator"},      {"Address", "1 Main Street"},
+    {"Address_City", "Springfield"}, {"Address_St_Prov", "XY"},
+    {"Address_PostalCode", "12345"}, {"Address_Country", "Utopia"},
+    {"Claimed", "4321"},           {"Email", "ann@example.org"},
+    {"Club", "Test Club"},         {"SoapBox", "first line<CR><LF>second line"},
+    {"Contest", "OLD-CONTEST"},    {"Category", "MULTI-OP"},
+    {"Category_Overlay", "ROOKIE"}};
+
+// The personal keys with others before them.
+Keys WithPersonalKeys(Keys keys) {
+  keys.insert(keys.end(), kPersonalKeys.begin(), kPersonalKeys.end());
+  return keys;
 }
 
 void CheckListsAsShown(HWND d) {
@@ -351,31 +222,45 @@ void CheckListsAsShown(HWND d) {
   }
 }
 
-// The start values with the personal keys of WritePersonalKeys, in the CW
-// contest, with no "Operators" key.
+// The start values with the personal keys, in the CW contest, with no
+// "Operators" key.
 void CheckStartValues(HWND d) {
-  ExpectEq("callsign", ItemText(d, 1010), kOwnCall);
-  ExpectEq("operators default to the own call", ItemText(d, 1006), kOwnCall);
-  ExpectEq("name", ItemText(d, 1007), "Ann Operator");
-  ExpectEq("address", ItemText(d, 1002), "1 Main Street");
-  ExpectEq("city", ItemText(d, 1003), "Springfield");
-  ExpectEq("state or province", ItemText(d, 1011), "XY");
-  ExpectEq("postal code", ItemText(d, 1012), "12345");
-  ExpectEq("country", ItemText(d, 1015), "Utopia");
-  ExpectEq("claimed", ItemText(d, 1008), "4321");
-  ExpectEq("contest", ItemText(d, 1009), "CQ-WW-CW");
-  ExpectEq("email", ItemText(d, 1004), "ann@example.org");
-  ExpectEq("club", ItemText(d, 1005), "Test Club");
-  ExpectEq("soap box, two lines", ItemText(d, 1001), "first line\r\nsecond line");
-  ExpectEq("mode", ItemText(d, 1020), "CW");
-  ExpectCombo(d, 1013, "SINGLE-OP", "SINGLE-OP");
-  ExpectCombo(d, 1014, "ALL", "ALL");
-  ExpectCombo(d, 1016, "NON-ASSISTED", "NON-ASSISTED");
-  ExpectCombo(d, 1021, "HIGH", "HIGH");
-  ExpectCombo(d, 1022, "ONE", "ONE");
-  ExpectCombo(d, 1023, "NONE", "");  // typed text: the list has no such entry
-  ExpectCombo(d, 1024, "DX", "DX");
-  ExpectCombo(d, 1025, "FIXED", "FIXED");
+  const struct {
+    const char* what;
+    int id;
+    const char* text;
+  } fields[] = {
+      {"callsign", 1010, kOwnCall},
+      {"operators default to the own call", 1006, kOwnCall},
+      {"name", 1007, "Ann Operator"},
+      {"address", 1002, "1 Main Street"},
+      {"city", 1003, "Springfield"},
+      {"state or province", 1011, "XY"},
+      {"postal code", 1012, "12345"},
+      {"country", 1015, "Utopia"},
+      {"claimed", 1008, "4321"},
+      {"contest", 1009, "CQ-WW-CW"},
+      {"email", 1004, "ann@example.org"},
+      {"club", 1005, "Test Club"},
+      {"soap box, two lines", 1001, "first line\r\nsecond line"},
+      {"mode", 1020, "CW"},
+  };
+  for (const auto& field : fields) ExpectEq(field.what, ItemText(d, field.id), field.text);
+  const struct {
+    int id;
+    const char* text;
+    const char* selected;
+  } combos[] = {
+      {1013, "SINGLE-OP", "SINGLE-OP"},
+      {1014, "ALL", "ALL"},
+      {1016, "NON-ASSISTED", "NON-ASSISTED"},
+      {1021, "HIGH", "HIGH"},
+      {1022, "ONE", "ONE"},
+      {1023, "NONE", ""},  // typed text: the list has no such entry
+      {1024, "DX", "DX"},
+      {1025, "FIXED", "FIXED"},
+  };
+  for (const auto& combo : combos) ExpectCombo(d, combo.id, combo.text, combo.selected);
 }
 
 // The operator's edits of the confirmed case.
@@ -393,9 +278,13 @@ void TypeNewValues(HWND d) {
   ChooseEntry(d, 1016, "ASSISTED");
 }
 
-const Qso kLog[] = {
-    {"W1AW", kFirstDay + (12 * 60 + 34) / 1440.0, 14025000, "14", "05", "K", "NA", "20m"},
-    {"JA1XYZ", kFirstDay + (13 * 60 + 5) / 1440.0, 7012500, "14", "2501", "JA", "AS", "40m"},
+// The log as the host hands it over: own call, call, time, frequency, mode,
+// reports, exchanges, and the call's prefix, continent and band.
+const host::PluginQso kLog[] = {
+    {kOwnCall, "W1AW", HostDate{kFirstDay + (12 * 60 + 34) / 1440.0, 0, 0}, 14025000, "CW",
+     "599", "599", "14", "05", "K", "NA", "20m"},
+    {kOwnCall, "JA1XYZ", HostDate{kFirstDay + (13 * 60 + 5) / 1440.0, 0, 0}, 7012500, "CW",
+     "599", "599", "14", "2501", "JA", "AS", "40m"},
 };
 
 std::string ExpectedFile(const std::string& claimed) {
@@ -428,20 +317,22 @@ std::string ExpectedFile(const std::string& claimed) {
          "END-OF-LOG:\r\n";
 }
 
-// Runs one export request with `operate` as the operator; false when the
-// dialog never appeared.
-bool ExportRequest(const std::function<void(HWND)>& operate) {
-  Watcher watcher(kDialogCaption, operate);
+// Runs one export request with `operate` as the operator's work in the header
+// dialog, which `ending` then ends; false when the dialog never appeared.
+bool ExportRequest(host::HeaderEnding ending, host::HeaderWork operate = nullptr) {
+  host::DialogAnswerer answerer(ending, std::move(operate));
+  answerer.Start();
   ResetForExport(g_folder, kOwnCall);
-  const bool seen = watcher.Finish();
+  answerer.Stop();
+  const bool seen = answerer.Events().headerDialogs == 1;
   ExpectTrue("the header dialog appeared", seen);
   return seen;
 }
 
 // The log, all CW QSOs: stored in the CW contest, rejected in the SSB one.
 void FeedLog(bool cwContest = true) {
-  for (const Qso& q : kLog) {
-    ExpectEq(std::string("AddData0 of ") + q.call, std::to_string(AddQso(kOwnCall, q)),
+  for (const host::PluginQso& qso : kLog) {
+    ExpectEq("AddData0 of " + qso.call, std::to_string(g_dll.AddData(qso)),
              cwContest ? "1" : "0");
   }
 }
@@ -450,14 +341,11 @@ void FeedLog(bool cwContest = true) {
 // again from what was stored (and from the fixed values where nothing is read).
 void ConfirmedExport() {
   g_case = "confirmed";
-  NewHostFolder("confirmed");
-  WriteKey("Mode", "1");
-  WritePersonalKeys();
-  ExportRequest([](HWND d) {
+  NewHostFolder("confirmed", WithPersonalKeys({{"Mode", "1"}}));
+  ExportRequest(host::HeaderEnding::kOk, [](HWND d) {
     CheckListsAsShown(d);
     CheckStartValues(d);
     TypeNewValues(d);
-    EndDialogBy(d, Ending::kOk);
   });
   FeedLog();
   ExpectEq("message", ResultWithMessage(), "File produced: Q0_Q9QQ.cbr");
@@ -473,14 +361,13 @@ void ConfirmedExport() {
   for (const auto& [key, value] : HeaderKeys()) ExpectEq("key " + key, value, expectedKeys.at(key));
 
   g_case = "next export";
-  ExportRequest([](HWND d) {
+  ExportRequest(host::HeaderEnding::kOk, [](HWND d) {
     ExpectEq("operators as stored", ItemText(d, 1006), "Q0/Q9QQ Q1ABC");
     ExpectEq("name as stored", ItemText(d, 1007), "Bob Builder");
     ExpectEq("soap box as stored, two lines", ItemText(d, 1001), "one\r\ntwo");
     ExpectEq("contest from its fixed value", ItemText(d, 1009), "CQ-WW-CW");
     ExpectCombo(d, 1023, "NONE", "");
     ExpectCombo(d, 1013, "SINGLE-OP", "SINGLE-OP");
-    EndDialogBy(d, Ending::kOk);
   });
   FeedLog();
   ExpectEq("message", ResultWithMessage(), "File produced: Q0_Q9QQ.cbr");
@@ -496,24 +383,21 @@ void CancelledExports() {
   const struct {
     const char* name;
     const char* folder;
-    Ending ending;
+    host::HeaderEnding ending;
   } cases[] = {
-      {"cancel button", "cancel", Ending::kCancelButton},
-      {"escape", "escape", Ending::kEscape},
-      {"close box", "close", Ending::kCloseBox},
+      {"cancel button", "cancel", host::HeaderEnding::kCancelButton},
+      {"escape", "escape", host::HeaderEnding::kEscape},
+      {"close box", "close", host::HeaderEnding::kCloseBox},
   };
   for (const auto& c : cases) {
     g_case = c.name;
-    NewHostFolder(c.folder);
-    WritePersonalKeys();  // "Mode" missing: the SSB contest
+    NewHostFolder(c.folder, kPersonalKeys);  // "Mode" missing: the SSB contest
     const std::map<std::string, std::string> before = HeaderKeys();
-    const Ending ending = c.ending;
-    ExportRequest([ending](HWND d) {
+    ExportRequest(c.ending, [](HWND d) {
       ExpectEq("contest", ItemText(d, 1009), "CQ-WW-SSB");
       ExpectEq("mode", ItemText(d, 1020), "SSB");
       SetItemText(d, 1007, "Typed But Cancelled");
       ChooseEntry(d, 1023, "CLASSIC");
-      EndDialogBy(d, ending);
     });
     ExpectTrue("header keys unchanged", HeaderKeys() == before);
     FeedLog(/*cwContest=*/false);
@@ -525,12 +409,29 @@ void CancelledExports() {
 // A file that cannot be written is reported as such, never as produced.
 void UnwritableFile() {
   g_case = "unwritable";
-  NewHostFolder("unwritable");
-  WriteKey("Mode", "1");
+  NewHostFolder("unwritable", {{"Mode", "1"}});
   CreateDirectoryA("Q0_Q9QQ.cbr", nullptr);
-  ExportRequest([](HWND d) { EndDialogBy(d, Ending::kOk); });
+  ExportRequest(host::HeaderEnding::kOk);
   FeedLog();
   ExpectEq("message", ResultWithMessage(), "File not produced: Q0_Q9QQ.cbr");
+}
+
+// An "Operators" key the operator emptied stays empty (only a missing key
+// starts with the own call), and the host's version reaches the CREATED-BY
+// line bounded to 99 characters and without control characters.
+void EmptyOperatorsAndAnUnrulyHostVersion() {
+  g_case = "empty operators, long version";
+  NewHostFolder("operators", {{"Mode", "1"}, {"Operators", ""}},
+                "2.30\x01" + std::string(5000, 'v'));
+  ExportRequest(host::HeaderEnding::kOk, [](HWND d) {
+    ExpectEq("operators as stored, empty", ItemText(d, 1006), "");
+  });
+  FeedLog();
+  ExpectEq("message", ResultWithMessage(), "File produced: Q0_Q9QQ.cbr");
+  const std::string file = ReadFile("Q0_Q9QQ.cbr");
+  ExpectTrue("operators line empty", file.find("\r\nOPERATORS: \r\n") != std::string::npos);
+  const std::string createdBy = "\r\nCREATED-BY: Qalo 2.30" + std::string(95, 'v') + "\r\n";
+  ExpectTrue("CREATED-BY bounded and clean", file.find(createdBy) != std::string::npos);
 }
 
 }  // namespace
@@ -549,13 +450,14 @@ int main(int argc, char** argv) {
   ConfirmedExport();
   CancelledExports();
   UnwritableFile();
+  EmptyOperatorsAndAnUnrulyHostVersion();
 
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   SetCurrentDirectoryA(temp);
-  RemoveTree(TempRoot());
+  host::RemoveFolder(TempRoot());
   g_dll.Unload();
 
-  std::printf("%zu failed checks\n", g_failures.size());
-  return g_failures.empty() ? 0 : 1;
+  std::printf("%d failed checks\n", wine_test::g_failures.load());
+  return wine_test::g_failures == 0 ? 0 : 1;
 }

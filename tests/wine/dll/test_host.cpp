@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -88,24 +89,26 @@ std::vector<std::string> FilesLike(const std::string& pattern) {
   return host::FilesMatching(g_folder.substr(0, g_folder.size() - 1), pattern);
 }
 
-bool MakeHostFolder() {
+// A folder of its own for this run, as a fresh installation has it: the
+// Plugins subfolder and neither settings file; the library is loaded from the
+// build.
+bool MakeHostFolder(std::string* error) {
   char temp[MAX_PATH];
   if (!GetTempPathA(sizeof temp, temp)) return false;
-  g_folder = std::string(temp) + "stats_dll_" + std::to_string(GetCurrentProcessId()) + "_" +
-             std::to_string(GetTickCount()) + "\\";
-  return CreateDirectoryA(g_folder.c_str(), nullptr) &&
-         CreateDirectoryA((g_folder + "Plugins").c_str(), nullptr) &&
-         SetCurrentDirectoryA(g_folder.c_str());
+  host::FolderLayout layout;
+  layout.folder = std::string(temp) + "stats_dll_" + std::to_string(GetCurrentProcessId()) +
+                  "_" + std::to_string(GetTickCount());
+  layout.hostVersion.reset();
+  layout.pluginSettingsFile = false;
+  host::PreparedFolder folder;
+  if (!host::PrepareFolder(layout, folder, error)) return false;
+  g_folder = folder.folderPrefix;
+  return SetCurrentDirectoryA(folder.fullPath.c_str()) != 0;
 }
 
 void RemoveHostFolder() {
   SetCurrentDirectoryA("\\");
-  for (const char* sub : {"Plugins\\", ""}) {
-    for (const std::string& name : FilesLike(std::string(sub) + "*"))
-      DeleteFileA((g_folder + sub + name).c_str());
-  }
-  RemoveDirectoryA((g_folder + "Plugins").c_str());
-  RemoveDirectoryA(g_folder.c_str());
+  host::RemoveFolder(g_folder.substr(0, g_folder.size() - 1));
 }
 
 // ---- calls as the host makes them -------------------------------------------
@@ -148,6 +151,19 @@ int CallQso(QsoFn fn, const Qso& q) {
             "n29", q.continent, "n31", q.band, "n33");
 }
 
+// One call of AddData0 or RemoveData0 and the answer it must give.
+struct QsoCall {
+  const char* what;
+  QsoFn Exports::*fn;
+  Qso qso;
+  int answer;
+};
+
+void CheckQsoCalls(const Exports& dll, std::initializer_list<QsoCall> calls) {
+  for (const QsoCall& call : calls)
+    CheckInt(CallQso(dll.*call.fn, call.qso), call.answer, call.what);
+}
+
 int CallReset(const Exports& dll, int exportRequest) {
   HostDateTime first = Date(kFirstDay);
   HostDateTime last = Date(kLastDay);
@@ -182,6 +198,13 @@ int CallCheckCall(const Exports& dll, const CallCheck& c, std::string* zone, boo
   *lastWritten = false;
   for (char ch : last) *lastWritten = *lastWritten || ch != 'L';
   return answer;
+}
+
+// The answer alone, for the checks that look at nothing else.
+int CheckCallAnswer(const Exports& dll, const CallCheck& c) {
+  std::string zone;
+  bool lastWritten = false;
+  return CallCheckCall(dll, c, &zone, &lastWritten);
 }
 
 std::string Result(const Exports& dll, int* out) {
@@ -307,12 +330,12 @@ void ConstantAnswers(const Exports& dll) {
 // The contest mode is SSB at load, and without a scoring run there is no
 // bad-QSO file to write to.
 void BeforeTheFirstReset(const Exports& dll) {
-  CheckInt(CallQso(dll.addData, {"PA0PRE", At(10, 0), 14200000, "SSB", "59", "59", "14", "14",
-                                 "PA", "EU", "20m"}),
-           1, "AddData0 before any reset: SSB QSO stored");
-  CheckInt(CallQso(dll.addData, {"PA0CW", At(10, 1), 14020000, "CW", "599", "599", "14", "14",
-                                 "PA", "EU", "20m"}),
-           0, "AddData0 before any reset: CW QSO rejected");
+  CheckQsoCalls(dll, {
+      {"AddData0 before any reset: SSB QSO stored", &Exports::addData,
+       {"PA0PRE", At(10, 0), 14200000, "SSB", "59", "59", "14", "14", "PA", "EU", "20m"}, 1},
+      {"AddData0 before any reset: CW QSO rejected", &Exports::addData,
+       {"PA0CW", At(10, 1), 14020000, "CW", "599", "599", "14", "14", "PA", "EU", "20m"}, 0},
+  });
   Check(FilesLike("BadQSO*").empty(), "no bad-QSO file before any reset");
 }
 
@@ -331,18 +354,20 @@ void FirstReset(const Exports& dll) {
   CheckText(ReadWhole(kBadQsoFile), "CQ WW SSB DX Contest UBN file \r\n",
             "bad-QSO file started for SSB");
 
-  std::string zone;
-  bool lastWritten;
   // No Mode key: SSB. The store was emptied, so PA0PRE is new again.
-  CheckInt(CallCheckCall(dll, {"PA0PRE", "SSB", "PA", 14, "20m", nullptr, true}, &zone,
-                         &lastWritten),
-           2, "CheckCall0 after reset: store emptied, SSB contest");
-  CheckInt(CallCheckCall(dll, {"PA0PRE", "CW", "PA", 14, "20m", nullptr, true}, &zone,
-                         &lastWritten),
-           4, "CheckCall0 CW in an SSB contest: not valid (host \"Qalo\")");
-  CheckInt(CallCheckCall(dll, {"PA0PRE", "SSB", "PA", 14, "30m", nullptr, true}, &zone,
-                         &lastWritten),
-           4, "CheckCall0 on 30m: not valid (host \"Qalo\")");
+  const struct {
+    const char* what;
+    const char* mode;
+    const char* band;
+    int answer;
+  } rows[] = {
+      {"after reset: store emptied, SSB contest", "SSB", "20m", 2},
+      {"CW in an SSB contest: not valid (host \"Qalo\")", "CW", "20m", 4},
+      {"on 30m: not valid (host \"Qalo\")", "SSB", "30m", 4},
+  };
+  for (const auto& row : rows)
+    CheckInt(CheckCallAnswer(dll, {"PA0PRE", row.mode, "PA", 14, row.band, nullptr, true}),
+             row.answer, std::string("CheckCall0 ") + row.what);
 }
 
 // A host settings file among other ini files, and the contest mode CW.
@@ -360,11 +385,8 @@ void SecondReset(const Exports& dll) {
   CheckText(Setting("Mode"), "1", "settings: Mode kept");
   CheckText(ReadWhole(kBadQsoFile), "CQ WW CW DX Contest UBN file \r\n",
             "bad-QSO file started anew for CW");
-  std::string zone;
-  bool lastWritten;
-  CheckInt(CallCheckCall(dll, {"PA0PRE", "CW", "PA", 14, "30m", nullptr, true}, &zone,
-                         &lastWritten),
-           1, "CheckCall0 on 30m: not valid answers 1 for host 2.20");
+  CheckInt(CheckCallAnswer(dll, {"PA0PRE", "CW", "PA", 14, "30m", nullptr, true}), 1,
+           "CheckCall0 on 30m: not valid answers 1 for host 2.20");
 }
 
 const Qso kDupeQso = {"DL1AAA", At(12, 40), 14026000, "CW", "599", "599", "14", "14",
@@ -461,11 +483,10 @@ void Report(const Exports& dll) {
   const std::string head = "  CQ WW CW DX Contest 26.10-27.10.2024 \r\n\t    Contestant: DL1ABC\r\n";
   CheckText(text.substr(0, head.size()), head, "GetResult0 text report head");
   CheckText(Setting("Claimed"), "24", "settings: Claimed after the log");
+  Check(text.find("Bad QSO\t 3\r\n") != std::string::npos, "GetResult0: Bad QSO 3", text);
 }
 
 void Removals(const Exports& dll) {
-  std::string zone;
-  bool lastWritten;
   CheckInt(CallQso(dll.removeData, kDupeQso), 1, "RemoveData0 the dupe");
   CheckText(ReadWhole(kBadQsoFile),
             "CQ WW CW DX Contest UBN file \r\n"
@@ -473,13 +494,11 @@ void Removals(const Exports& dll) {
             "QSO:  10110  CW  Invalid DateTime  DL1ABC  599  14  G3CCC  599  14   WRONG BAND !!!\r\n"
             "QSO:  7010  CW  2024-10-26 1243  DL1ABC  599  14  OK1DDD  599     NO NUMBER !!!\r\n",
             "bad-QSO file without the dupe's line");
-  CheckInt(CallCheckCall(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}, &zone,
-                         &lastWritten),
-           0, "CheckCall0 DL1AAA: the first QSO is still there");
+  CheckInt(CheckCallAnswer(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}), 0,
+           "CheckCall0 DL1AAA: the first QSO is still there");
   CheckInt(CallQso(dll.removeData, kFirstQso), 1, "RemoveData0 the first QSO");
-  CheckInt(CallCheckCall(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}, &zone,
-                         &lastWritten),
-           2, "CheckCall0 DL1AAA: no longer worked, DL new on 20m");
+  CheckInt(CheckCallAnswer(dll, {"DL1AAA", "CW", "DL", 14, "20m", nullptr, true}), 2,
+           "CheckCall0 DL1AAA: no longer worked, DL new on 20m");
   CheckInt(CallQso(dll.removeData, {"NEVER", At(13, 0), 14000000, "CW", "599", "599", "14",
                                     "14", "DL", "EU", "20m"}),
            1, "RemoveData0 of a QSO never added");
@@ -487,6 +506,27 @@ void Removals(const Exports& dll) {
   Result(dll, &out);
   // 20m: JA1XYZ 3 points, JA and 25; 40m: ON4EEE 1 point, ON and 14: 4 x 4.
   CheckText(Setting("Claimed"), "16", "settings: Claimed after the removals");
+}
+
+// Another program holds the bad-QSO file without sharing: lines and removals
+// cannot reach it, and the report still counts the rejected QSOs truly.
+void HeldBadQsoFile(const Exports& dll) {
+  HANDLE held = CreateFileA(kBadQsoFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  Check(held != INVALID_HANDLE_VALUE, "bad-QSO file held without sharing");
+  CheckQsoCalls(dll, {
+      {"AddData0 on 30m while the file is held", &Exports::addData,
+       {"SP1FFF", At(13, 1), 10110000, "CW", "599", "599", "14", "15", "SP", "EU", "30m"}, 0},
+      {"AddData0 SSB while the file is held", &Exports::addData,
+       {"SP2GGG", At(13, 2), 14200000, "SSB", "59", "59", "14", "15", "SP", "EU", "20m"}, 0},
+      {"RemoveData0 of a rejected QSO while the file is held", &Exports::removeData,
+       {"F5BBB", At(12, 41), 14200000, "SSB", "59", "59", "14", "14", "F", "EU", "20m"}, 1},
+  });
+  int out;
+  const std::string text = Result(dll, &out);
+  CloseHandle(held);
+  Check(text.find("Bad QSO\t 4\r\n") != std::string::npos,
+        "GetResult0: Bad QSO 4 (3 + 2 - 1) whatever the file holds", text);
 }
 
 void HtmlReport(const Exports& dll) {
@@ -574,8 +614,9 @@ int main(int argc, char** argv) {
 
   char dllPath[MAX_PATH];
   if (!GetFullPathNameA(argv[1], sizeof dllPath, dllPath, nullptr)) return 2;
-  if (!MakeHostFolder()) {
-    std::printf("FAIL cannot make a host folder\n");
+  std::string error;
+  if (!MakeHostFolder(&error)) {
+    std::printf("FAIL cannot make a host folder: %s\n", error.c_str());
     return 1;
   }
   std::printf("host folder %s, library %s\n", g_folder.c_str(), dllPath);
@@ -595,6 +636,7 @@ int main(int argc, char** argv) {
   ExchangeChecks(dll);
   Report(dll);
   Removals(dll);
+  HeldBadQsoFile(dll);
   HtmlReport(dll);
   HeaderDialogAndExport(dll);
   SetupBox(dll);

@@ -9,6 +9,8 @@
 #include <mutex>
 #include <string>
 
+#include "tools/text/text_utils.h"
+
 namespace wine_test {
 
 inline std::atomic<int> g_failures{0};
@@ -22,17 +24,7 @@ inline void Check(bool ok, const std::string& name, const std::string& detail = 
   if (!ok) ++g_failures;
 }
 
-// Shows control characters, so that a CR LF difference is visible.
-inline std::string Visible(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\t') out += "\\t";
-    else out += c;
-  }
-  return out;
-}
+using tools_text::Visible;
 
 inline void CheckInt(int got, int want, const std::string& name) {
   Check(got == want, name, "got " + std::to_string(got) + ", want " + std::to_string(want));

@@ -123,6 +123,16 @@ inline bool WriteWindowPng(HWND window, const std::string& path) {
   return WritePng(path, r.right - r.left, r.bottom - r.top, rgb);
 }
 
+// The window painted afresh, then saved as screenshots/<name>.png of the
+// working folder; `settle` runs the program's own message loop in between.
+template <typename Settle>
+inline bool SaveRepainted(HWND window, const std::string& name, Settle settle) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  settle();
+  CreateDirectoryA("screenshots", nullptr);
+  return WriteWindowPng(window, "screenshots/" + name + ".png");
+}
+
 }  // namespace screenshot
 
 #endif  // STATS_TESTS_WINE_SUPPORT_SCREENSHOT_H_

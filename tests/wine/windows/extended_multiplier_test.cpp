@@ -24,9 +24,9 @@ namespace {
 class MapSettings : public Settings {
  public:
   std::map<std::string, std::string> values;
-  std::string Read(const std::string& key) override {
+  std::string ReadOr(const std::string& key, const std::string& fallback) override {
     const auto it = values.find(key);
-    return it == values.end() ? std::string() : it->second.substr(0, kMaxValueLength);
+    return (it == values.end() ? fallback : it->second).substr(0, kMaxValueLength);
   }
   void Write(const std::string& key, const std::string& value) override { values[key] = value; }
 };

@@ -43,9 +43,9 @@ struct ToolSettings : Settings {
   LastWindowPosition last;
   bool onTop = false;
 
-  std::string Read(const std::string& key) override {
+  std::string ReadOr(const std::string& key, const std::string& fallback) override {
     const auto it = values.find(key);
-    return it == values.end() ? std::string() : it->second;
+    return it == values.end() ? fallback : it->second;
   }
   void Write(const std::string& key, const std::string& value) override { values[key] = value; }
 };
@@ -121,11 +121,7 @@ std::string Text(HWND window) {
 // --- screenshots --------------------------------------------------------------
 
 void Screenshot(HWND window, const std::string& name) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Settle();
-  CreateDirectoryA("screenshots", nullptr);
-  Expect(screenshot::WriteWindowPng(window, "screenshots/" + name + ".png"),
-         "screenshot " + name + " written");
+  Expect(screenshot::SaveRepainted(window, name, Settle), "screenshot " + name + " written");
 }
 
 // --- what every tool window shares ---------------------------------------------
