@@ -12,7 +12,7 @@ void Win32WindowSide::PostCallDetails() {
 // The zone displays belong to windows of the user-interface thread; without
 // that thread there is nothing to reset.
 void Win32WindowSide::ResetZoneDisplays() {
-  if (HWND window = ControlWindow()) PostMessageA(window, WM_RESET_ZONE_DISPLAYS, 0, 0);
+  if (HWND window = m_uiThread.ControlWindow()) PostMessageA(window, WM_RESET_ZONE_DISPLAYS, 0, 0);
 }
 
 void Win32WindowSide::StartUiThread() { m_uiThread.Start(); }
