@@ -77,14 +77,16 @@ void UiThread::RunWindows() {
   Win32HostLink host;
   {
     // The info button paints what the state holds at that moment, copied
-    // under the lock. No typed call or current band is known to it until the
-    // call-details update reads them from the host.
+    // under the lock, for the call and band the last call-details update
+    // read from the host (that memory is this thread's own).
     PluginState& state = m_state;
     Win32ToolWindows tools(m_settings, m_windowMemory, [&state] {
-      return TakeInfoButtonData(state.m_lock, std::string(), -1, state.m_bandInfoRows,
+      return TakeInfoButtonData(state.m_lock, state.m_callDetails.m_enteredCall,
+                                state.m_callDetails.m_currentBand, state.m_bandInfoRows,
                                 state.m_bandCountries);
     });
-    Setup_CQ_WW window(m_state.m_lock, m_state, m_windowMemory, m_settings, host, tools);
+    Setup_CQ_WW window(m_state.m_lock, m_state, m_windowMemory, m_state.m_callDetails,
+                       m_settings, host, tools);
     if (!m_stopRequested && window.Create()) {
       m_controlWindow = window.hwnd();
       // A stop asked for before the handle was known finds the flag instead.

@@ -20,13 +20,6 @@
 struct PluginState;
 class Settings;
 
-// Posted to the control window by a removal, before its WM_CALL_DETAILS: the
-// window thread returns the zone buttons and flags to "not worked"
-// (ResetZoneDisplays of ui/control/call_details.h). Posted, not sent, so the
-// host's thread never waits for the window thread; the queue's order puts the
-// reset before the update. Both parameters 0.
-constexpr UINT WM_RESET_ZONE_DISPLAYS = WM_USER + 0x502;
-
 class Win32WindowSide : public WindowSide {
  public:
   Win32WindowSide(PluginState& state, Settings& settings) : m_uiThread(state, settings) {}

@@ -14,17 +14,29 @@ void SetWideText(HWND window, const std::string& text, UINT codePage) {
 }  // namespace
 
 Setup_CQ_WW::Setup_CQ_WW(std::mutex& lock, ContestState& state, WindowMemory& memory,
-                         Settings& settings, Win32HostLink& host, ToolWindowSet& tools)
+                         CallDetailsMemory& details, Settings& settings, Win32HostLink& host,
+                         Win32ToolWindows& tools)
     : Dialog(IDD_SETUP_CQ_WW),
+      m_lock(lock),
       m_state(state),
+      m_details(details),
       m_host(host),
+      m_tools(tools),
       m_logic(lock, state, memory, settings, host, tools, *this),
+      // The update's first step opens the wanted windows; the objects are
+      // read again after it, so the rest of the update reaches the new ones.
+      m_applier(m_toolObjects,
+                [this] {
+                  m_logic.OpenWantedWindows();
+                  TakeToolWindowObjects();
+                }),
       m_colours(RGB(0, 0, 0), kBackground, kBackground) {}
 
 const MessageMap<Dialog>& Setup_CQ_WW::Messages() const {
   static const MessageEntry<Dialog> entries[] = {
       OnMessage<&Setup_CQ_WW::OnSetCursor>(WM_SETCURSOR),
       OnMessage<&Setup_CQ_WW::OnCallDetails>(WM_CALL_DETAILS),
+      OnMessage<&Setup_CQ_WW::OnResetZoneDisplays>(WM_RESET_ZONE_DISPLAYS),
       OnMessage<&Setup_CQ_WW::OnEndWindows>(WM_END_WINDOWS),
       OnMessage<&Setup_CQ_WW::OnDestroy>(WM_DESTROY),
       OnCommand<&Setup_CQ_WW::OnModeCw>(IDC_SETUP_MODE_CW, BN_CLICKED),
@@ -69,8 +81,22 @@ Answer Setup_CQ_WW::OnSetCursor(WPARAM, LPARAM) {
 }
 
 Answer Setup_CQ_WW::OnCallDetails(WPARAM, LPARAM) {
-  UpdateCallDetails();
+  TakeToolWindowObjects();
+  UpdateCallDetails(m_lock, m_state, m_details, m_host, m_applier);
   return 0;
+}
+
+Answer Setup_CQ_WW::OnResetZoneDisplays(WPARAM, LPARAM) {
+  TakeToolWindowObjects();
+  ResetZoneDisplays(m_applier);
+  return 0;
+}
+
+void Setup_CQ_WW::TakeToolWindowObjects() {
+  m_toolObjects.zoneFlags = m_tools.zoneFlags();
+  m_toolObjects.multiplier = m_tools.multiplier();
+  m_toolObjects.extendedMultiplier = m_tools.extendedMultiplier();
+  m_toolObjects.zoneSearch = m_tools.zoneSearch();
 }
 
 Answer Setup_CQ_WW::OnEndWindows(WPARAM, LPARAM) {
@@ -87,13 +113,6 @@ Answer Setup_CQ_WW::OnDestroy(WPARAM, LPARAM) {
 
 // The window was the thread's reason to run.
 void Setup_CQ_WW::OnFinalMessage() { PostQuitMessage(0); }
-
-// The first step of the call-details update: the wanted windows are opened.
-// The rest of the update follows the typed call and the frequency.
-void Setup_CQ_WW::UpdateCallDetails() {
-  m_logic.OpenWantedWindows();
-  m_state.m_detailsIdle = 1;
-}
 
 void Setup_CQ_WW::DoDataExchange(DataExchange& dx) {
   dx.Check(IDC_SETUP_MODE_CW, m_logic.m_modeCw);

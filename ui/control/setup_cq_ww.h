@@ -16,8 +16,11 @@
 
 #include "engine/contest_state.h"
 #include "engine/settings.h"
+#include "ui/control/call_details.h"
 #include "ui/control/control_window_logic.h"
+#include "ui/control/tool_window_applier.h"
 #include "ui/control/win32_host_link.h"
+#include "ui/control/win32_tool_windows.h"
 #include "ui/control_colours.h"
 #include "ui/dialog.h"
 
@@ -25,15 +28,25 @@
 // both parameters 0.
 constexpr UINT WM_CALL_DETAILS = WM_USER + 0x500;
 
+// Posted to the control window by a removal, before its WM_CALL_DETAILS: the
+// window thread returns the zone buttons and flags to "not worked"
+// (ResetZoneDisplays of ui/control/call_details.h). Posted, not sent, so the
+// host's thread never waits for the window thread; the queue's order puts the
+// reset before the update. Both parameters 0.
+constexpr UINT WM_RESET_ZONE_DISPLAYS = WM_USER + 0x502;
+
 // Posted by the unloading: the window goes, its tool windows first, without
 // handing the activation to anybody.
 constexpr UINT WM_END_WINDOWS = WM_USER + 0x501;
 
 class Setup_CQ_WW : public Dialog, private ControlWindowView {
  public:
-  // `lock` guards `state`; `memory` is the window thread's own.
-  Setup_CQ_WW(std::mutex& lock, ContestState& state, WindowMemory& memory, Settings& settings,
-              Win32HostLink& host, ToolWindowSet& tools);
+  // `lock` guards `state`; `memory` and `details` are the window thread's
+  // own (`details` outlives the window: the next control window's update
+  // goes on from it).
+  Setup_CQ_WW(std::mutex& lock, ContestState& state, WindowMemory& memory,
+              CallDetailsMemory& details, Settings& settings, Win32HostLink& host,
+              Win32ToolWindows& tools);
 
   const MessageMap<Dialog>& Messages() const override;
 
@@ -49,6 +62,7 @@ class Setup_CQ_WW : public Dialog, private ControlWindowView {
 
   Answer OnSetCursor(WPARAM, LPARAM);
   Answer OnCallDetails(WPARAM, LPARAM);
+  Answer OnResetZoneDisplays(WPARAM, LPARAM);
   Answer OnEndWindows(WPARAM, LPARAM);
   Answer OnDestroy(WPARAM, LPARAM);
   void OnModeCw() { m_logic.OnModeCw(); }
@@ -60,11 +74,18 @@ class Setup_CQ_WW : public Dialog, private ControlWindowView {
   void OnWindowOnTop() { m_logic.OnWindowOnTop(); }
   void OnNewStyle() { m_logic.OnNewStyle(); }
   void OnCallDetailsBox() {}
-  void UpdateCallDetails();
+  // The applier reads the window objects at every call; they change when a
+  // window opens or closes, so they are read again from the set first.
+  void TakeToolWindowObjects();
 
+  std::mutex& m_lock;
   ContestState& m_state;
+  CallDetailsMemory& m_details;
   Win32HostLink& m_host;
+  Win32ToolWindows& m_tools;
   ControlWindowLogic m_logic;
+  ToolWindowObjects m_toolObjects;
+  ToolWindowApplier m_applier;
   ControlColours m_colours;
 };
 
