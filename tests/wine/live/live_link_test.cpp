@@ -10,6 +10,8 @@
 //                                              (the child of the exit case)
 //        live_link_test <Stats.dll> --object-on-host-thread
 //                                              (the child of that case)
+//        live_link_test <Stats.dll> --call-details
+//                                              (the call-details update alone)
 //        live_link_test <Stats.dll> --hold <seconds> <folder>
 //                                              (windows open for a screenshot)
 #include <windows.h>
@@ -684,6 +686,146 @@ int ObjectOnHostThread() {
   return result;
 }
 
+// A zone button's face as the screen shows it, beside the number.
+COLORREF ZoneFace(HWND zones, int zone) {
+  HWND button = GetDlgItem(zones, ZoneButtonId(zone));
+  RECT r = {};
+  GetClientRect(button, &r);
+  HDC dc = GetDC(button);
+  const COLORREF c = GetPixel(dc, r.right / 5 + 1, r.bottom / 2);
+  ReleaseDC(button, dc);
+  return c;
+}
+
+struct BoxSearch {
+  int id;
+  const wchar_t* caption;
+  HWND found;
+};
+
+BOOL CALLBACK NoteBox(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<BoxSearch*>(data);
+  if (GetDlgCtrlID(window) != search->id || Text(window) != search->caption) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The continent page box with that id and caption, on whichever page.
+bool BoxTicked(HWND extended, int id, const wchar_t* caption) {
+  BoxSearch search = {id, caption, nullptr};
+  EnumChildWindows(extended, NoteBox, reinterpret_cast<LPARAM>(&search));
+  Check(search.found != nullptr, "the continent page box " + Narrow(caption) + " exists");
+  return search.found && SendMessageW(search.found, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+host::PluginQso LoggedQso(const char* call, const char* band, unsigned hertz, const char* prefix,
+                          const char* continent, const char* zone, int minute) {
+  host::PluginQso q;
+  q.ownCall = "DL1AA";
+  q.call = call;
+  q.time = host::MakeDate(2026, 11, 28, 12, minute);
+  q.freqHz = hertz;
+  q.mode = "CW";
+  q.rstSent = q.rstRcvd = "599";
+  q.exchSent = "14";
+  q.exchRcvd = zone;
+  q.prefix = prefix;
+  q.continent = continent;
+  q.band = band;
+  return q;
+}
+
+// The operator types a call: the host's entry field and radio hold it, the
+// call check posts the update, and the multiplier window names the call when
+// the update has run.
+bool Type(Run& run, const char* call, double hertz, const char* prefix, int zone,
+          const char* band) {
+  g_server->SetFrequency(hertz);
+  g_server->SetEntry(call);
+  char zoneText[100] = {};
+  run.plugin.CheckCall(call, "CW", prefix, zone, band, nullptr, zoneText);
+  const std::wstring title = L"CQ-WW-CW worked with " + std::wstring(call, call + std::strlen(call));
+  HWND zones = FindTool(Tool::kZoneSearch);
+  const std::wstring zoneTitle =
+      L"CQ Zone on " + std::wstring(band, band + std::strlen(band));
+  const bool shown = WaitFor([&] {
+    HWND multiplier = FindTool(Tool::kMultiplier);
+    return multiplier && Text(multiplier) == title && zones && Text(zones) == zoneTitle;
+  });
+  if (!shown)
+    std::printf("     the titles: \"%s\", \"%s\"\n",
+                Narrow(Text(FindTool(Tool::kMultiplier))).c_str(), Narrow(Text(zones)).c_str());
+  return shown;
+}
+
+void CallDetailsEndToEnd() {
+  std::printf("-- the call-details update through CheckCall0 and the host's object\n");
+  Run run;
+  if (!run.Open("details", {{"Mode", "1"}, {"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"},
+                            {"setup_view_multiplier_extended", "1"}, {"setup_not_work_zone", "1"}}))
+    return;
+  HWND dialog = WaitForControlWindow(kCwTitle);
+  Check(dialog != nullptr, "the control window opens");
+  if (!dialog) return;
+  Check(WaitFor([] {
+          return FindTool(Tool::kMultiplier) && FindTool(Tool::kExtendedMultiplier) &&
+                 FindTool(Tool::kZoneSearch);
+        }),
+        "the three tool windows open");
+  const host::PluginQso k20 = LoggedQso("K1AB", "20m", 14025000, "K", "NA", "05", 1);
+  const host::PluginQso k40 = LoggedQso("K1AB", "40m", 7010000, "K", "NA", "05", 2);
+  const host::PluginQso dl20 = LoggedQso("DL2XX", "20m", 14030000, "DL", "EU", "14", 3);
+  for (const host::PluginQso& q : {k20, k40, dl20})
+    Check(run.plugin.AddData(q) == 1, "the log takes " + q.call + " on " + q.band);
+  // The host asks for the result now and then; that pass builds the per-band
+  // lists of worked zones and countries that the update reads.
+  int result = 0;
+  run.plugin.GetResult(&result);
+
+  const size_t mark = CommandCount();
+  Check(Type(run, "K1AB", 14025000, "K", 5, "20m"),
+        "typing K1AB on 14,025 kHz: \"CQ-WW-CW worked with K1AB\", \"CQ Zone on 20m\"");
+  HWND zones = FindTool(Tool::kZoneSearch);
+  HWND extended = FindTool(Tool::kExtendedMultiplier);
+  Pump(200);  // the repaints
+  Check(CommandsSince(mark) == std::vector<std::string>{"<SP1>"}, "the host receives <SP1>");
+  Check(ZoneFace(zones, 5) == kZoneWorkedFace && ZoneFace(zones, 14) == kZoneWorkedFace &&
+            ZoneFace(zones, 3) == kZoneOpenFace,
+        "on 20m the zone buttons 5 and 14 show blue, 3 green");
+  Check(BoxTicked(extended, 1038, L"K") && BoxTicked(extended, 1025, L"DL"),
+        "on 20m the boxes K and DL are ticked");
+
+  // The radio moves 200 Hz, then to 40 m.
+  const size_t beforeBand = CommandCount();
+  Check(Type(run, "K1AB", 14025200, "K", 5, "20m"), "a 200 Hz move keeps the band");
+  Check(CommandCount() == beforeBand, "no <SP1> for 200 Hz");
+  Check(Type(run, "K1AB", 7010000, "K", 5, "40m"), "the band change: \"CQ Zone on 40m\"");
+  Pump(200);
+  Check(CommandsSince(beforeBand) == std::vector<std::string>{"<SP1>"}, "<SP1> for the new band");
+  Check(ZoneFace(zones, 5) == kZoneWorkedFace && ZoneFace(zones, 14) == kZoneOpenFace,
+        "on 40m zone 5 blue, zone 14 back to green");
+  Check(BoxTicked(extended, 1038, L"K") && !BoxTicked(extended, 1025, L"DL"),
+        "on 40m K ticked, DL clear");
+
+  // The 40 m QSO goes: its zone and entity lose their marks.
+  run.plugin.RemoveData(k40);
+  Pump(500);
+  Check(WaitFor([&] { return ZoneFace(zones, 5) == kZoneOpenFace; }),
+        "after the removal zone 5 shows green on 40m");
+  Check(Text(zones) == L"CQ Zone on 40m", "the zone window still names 40m");
+  // The countries follow at the next result, as the host asks for it.
+  run.plugin.GetResult(&result);
+  Check(Type(run, "K1AB", 7010000, "K", 5, "40m"), "the call typed again on 40m");
+  Pump(200);
+  Check(!BoxTicked(extended, 1038, L"K") && ZoneFace(zones, 5) == kZoneOpenFace,
+        "after the removal and the next result, K clear and zone 5 green");
+  Check(Type(run, "K1AB", 14025000, "K", 5, "20m"), "back on 20m");
+  Pump(200);
+  Check(ZoneFace(zones, 5) == kZoneWorkedFace && BoxTicked(extended, 1038, L"K"),
+        "back on 20m zone 5 blue and K ticked");
+  run.Unload();
+}
+
 int Hold(int seconds) {
   Run run;
   if (!run.Open("hold", {{"setup_mode_cw", "1"}, {"setup_view_multiplier", "1"},
@@ -720,6 +862,15 @@ int main(int argc, char** argv) {
     return ExitWithWindows();
   }
   if (argc > 2 && std::strcmp(argv[2], "--object-on-host-thread") == 0) return ObjectOnHostThread();
+  if (argc > 2 && std::strcmp(argv[2], "--call-details") == 0) {
+    Check(server.Start(&error), "the stand-in host's object is running " + error);
+    g_server = &server;
+    CallDetailsEndToEnd();
+    g_server = nullptr;
+    server.Stop();
+    std::printf("%s\n", g_failures ? "FAILED" : "all passed");
+    return g_failures ? 1 : 0;
+  }
   if (argc > 3 && std::strcmp(argv[2], "--hold") == 0) {
     server.Start(&error);
     g_server = &server;
