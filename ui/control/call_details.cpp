@@ -15,7 +15,12 @@ std::string Printed(const char* pattern, int value) {
   return text;
 }
 
-void MarkFinished(ContestState& state) { state.m_detailsIdle = 1; }
+// The message that started this update has left the queue, so the next
+// keystroke may post another one at once: one that came while this update
+// ran would otherwise be lost, and the windows would keep showing a call the
+// operator has typed past until yet another keystroke. Still at most one
+// waits, since the call check clears the flag when it posts.
+void MarkTaken(ContestState& state) { state.m_detailsIdle = 1; }
 
 }  // namespace
 
@@ -152,14 +157,15 @@ void ApplyCallDetails(const CallDetailsView& view, bool frequencyRead,
 
 void UpdateCallDetails(std::mutex& lock, ContestState& state, CallDetailsMemory& memory,
                        HostLink& host, CallDetailsWindows& windows) {
-  if (!host.Connected()) return MarkFinished(state);
+  MarkTaken(state);
+  if (!host.Connected()) return;
   windows.OpenWantedWindows();
 
   const HostReading reading = ReadHost(host, memory);
   // A refused entry field ends the update here; a short call changes nothing
   // but the opened windows.
   if (!reading.callRead || reading.call.size() == 1 || reading.call.size() == 2)
-    return MarkFinished(state);
+    return;
 
   CallDetailsView view;
   {
@@ -167,5 +173,4 @@ void UpdateCallDetails(std::mutex& lock, ContestState& state, CallDetailsMemory&
     view = TakeCallDetailsView(state, reading);
   }
   ApplyCallDetails(view, reading.frequencyRead, memory, windows);
-  MarkFinished(state);
 }

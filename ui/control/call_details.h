@@ -81,9 +81,9 @@ void ApplyCallDetails(const CallDetailsView& view, bool frequencyRead,
 // out before the update that follows.
 void ResetZoneDisplays(CallDetailsWindows& windows);
 
-// The whole update. However it ends, m_detailsIdle is 1 afterwards, so the
-// next keystroke brings another one; a host that refuses a call ends it
-// quietly.
+// The whole update. It sets m_detailsIdle back to 1 as it starts, so a
+// keystroke during the update brings another one after it (however this one
+// ends); a host that refuses a call ends it quietly.
 void UpdateCallDetails(std::mutex& lock, ContestState& state, CallDetailsMemory& memory,
                        HostLink& host, CallDetailsWindows& windows);
 

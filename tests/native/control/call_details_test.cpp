@@ -257,6 +257,32 @@ TEST_F(CallDetailsTest, MissingWindowsAreLeftAlone) {
   EXPECT_EQ(std::count(windows.zoneColours.begin(), windows.zoneColours.end(), "3 worked"), 1);
 }
 
+// A keystroke while an update runs posts the next one (the call check clears
+// the flag as it posts); that update must not be forgotten, or the windows
+// would keep the call the operator has typed past. Whatever the update's end.
+TEST_F(CallDetailsTest, AKeystrokeDuringTheUpdateKeepsItsPost) {
+  struct Case {
+    const char* name;
+    std::string call;
+    bool refuseFrequency;
+  };
+  for (const Case& c : {Case{"a full update", "Q1ABC", false}, Case{"a short call", "Q1", false},
+                        Case{"a refused frequency", "Q1ABC", true}}) {
+    SCOPED_TRACE(c.name);
+    state->m_detailsIdle = 0;  // the message of this update was posted
+    host.refuseFrequency = c.refuseFrequency;
+    host.whileReading = [this] {
+      EXPECT_EQ(state->m_detailsIdle.load(), 1) << "the next keystroke may post";
+      state->m_detailsIdle = 0;  // it does
+    };
+    Update(c.call);
+    EXPECT_EQ(state->m_detailsIdle.load(), 0) << "the posted update is still waiting";
+    host.whileReading = nullptr;
+    Update(c.call);
+    EXPECT_EQ(state->m_detailsIdle.load(), 1);
+  }
+}
+
 TEST_F(CallDetailsTest, WithoutHostNothingHappensButTheUpdateFinishes) {
   host.connected = false;
   state->m_detailsIdle = 0;

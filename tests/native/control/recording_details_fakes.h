@@ -3,6 +3,7 @@
 #ifndef STATS_TESTS_RECORDING_DETAILS_FAKES_H_
 #define STATS_TESTS_RECORDING_DETAILS_FAKES_H_
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ class FakeHostLink : public HostLink {
   bool refuseCommands = false;
 
   std::vector<std::string> calls;  // "entry 5", "frequency", "send <SP1>"
+  // Runs as the entry field is read: what the host's thread does meanwhile.
+  std::function<void()> whileReading;
 
   bool Connected() const override { return connected; }
   bool SendCommand(const std::string& command) override {
@@ -28,6 +31,7 @@ class FakeHostLink : public HostLink {
   }
   bool ReadEntryField(int field, std::string& text) override {
     calls.push_back("entry " + std::to_string(field));
+    if (whileReading) whileReading();
     if (refuseEntryField) return false;
     text = entryField;
     return true;
