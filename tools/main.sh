@@ -5,7 +5,10 @@
 # windows open on their own thread: every QSO typed character by character
 # (CheckCall0), its zone checked (IsValidExchg0), logged (AddData0) and the
 # score refreshed (GetResult0); then a Cabrillo export, whose header dialog and
-# message box the host answers (in Xvfb). Prints the text report, the answers
+# message box the host answers (in Xvfb). The first QSO is deleted again
+# afterwards. Screenshots of the whole screen at a few moments (a call worked
+# on several bands, a band change, after the removal, the end) go to
+# build/main-run/screenshots/. Prints the text report, the answers
 # and the time spent in the plug-in, and leaves the host's working folder with
 # the bad-QSO file and the Cabrillo file in build/main-run/.
 set -euo pipefail
@@ -24,9 +27,11 @@ wineserver -w || true
 # wine's own processes end while the X server is still there (else each
 # reports the lost connection).
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  sh -c 'out=$1; sample=$2; shift 2; wine build/win32/stats-host.exe --folder "$out" --ui --export "$@" "$sample"; rc=$?; wineserver -w; exit $rc' \
+  sh -c 'out=$1; sample=$2; shift 2; wine build/win32/stats-host.exe --folder "$out" --ui --export --remove 1 "$@" "$sample"; rc=$?; wineserver -w; exit $rc' \
   sh "$out" "$sample" "${cty[@]}"
 
 echo
 echo "Left in $out/:"
 ls -1 "$out" | grep -E '^(BadQSO_.*\.txt|.*\.cbr|report\.txt)$' | sed 's/^/  /'
+echo "Screenshots of the live contest in $out/screenshots/:"
+ls -1 "$out/screenshots" 2>/dev/null | grep '\.png$' | sed 's/^/  /' || echo "  (none)"

@@ -18,6 +18,7 @@
 #include "tools/host/host_folder.h"
 #include "tools/host/host_log.h"
 #include "tools/host/plugin_library.h"
+#include "tools/host/screenshot.h"
 
 namespace host {
 
@@ -174,6 +175,7 @@ class Session {
     const PluginQso& qso = entry.qso;
     m_automation.SetFrequency(static_cast<double>(qso.freqHz));
     TypeCall(entry);
+    ShootMoments(qso);
     LONGLONG t = m_timing.Start();
     int valid = m_plugin.IsValidExchg(qso.exchRcvd.c_str(), qso.prefix.c_str(), 0);
     m_timing.Stop("IsValidExchg0", t);
@@ -294,6 +296,15 @@ class Session {
     m_present[number - 1] = false;
     ++m_deleted;
     AfterChange();
+    if (!m_shotRemoval) {
+      m_shotRemoval = true;
+      // The call typed again, so the windows show what the removal took away.
+      HostQso& entry = m_log.qsos[number - 1];
+      m_automation.SetFrequency(static_cast<double>(entry.qso.freqHz));
+      TypeCall(entry);
+      Shoot("3-after-removal-of-" + entry.qso.call);
+      m_automation.SetEntry(std::string());
+    }
   }
 
   void Edit(const QsoEdit& edit) {
@@ -356,8 +367,50 @@ class Session {
     return report;
   }
 
+  // With the plug-in's windows up, the screen at a few moments of the run:
+  // the first call typed that the log has on another band already, and the
+  // first change of band.
+  void ShootMoments(const PluginQso& qso) {
+    if (!m_options.ui) return;
+    if (!m_shotSeveralBands) {
+      for (const HostQso& earlier : m_log.qsos) {
+        if (&earlier.qso == &qso) break;
+        if (earlier.qso.call == qso.call && earlier.qso.band != qso.band) {
+          m_shotSeveralBands = true;
+          Shoot("1-worked-on-several-bands-" + qso.call);
+          break;
+        }
+      }
+    }
+    // Not in the first QSOs, while the windows are still opening.
+    if (!m_shotBandChange && ++m_entered > 10 && !m_lastBand.empty() && qso.band != m_lastBand) {
+      m_shotBandChange = true;
+      Shoot("2-band-change-to-" + qso.band);
+    }
+    m_lastBand = qso.band;
+  }
+
+  // The whole screen as <folder>/screenshots/<name>.png, once the plug-in's
+  // window thread has had time to bring its windows up to date and paint.
+  void Shoot(const std::string& name) {
+    if (!m_options.ui) return;
+    const DWORD begin = GetTickCount();
+    do {
+      PumpIfNeeded();
+      Sleep(20);
+    } while (GetTickCount() - begin < 1500);
+    CreateDirectoryA("screenshots", nullptr);
+    const std::string path = "screenshots\\" + name + ".png";
+    if (screenshot::WriteScreenPng(path))
+      Printf("screenshot: %s\\%s\n", m_folder.fullPath.c_str(), path.c_str());
+    else
+      Printf("screenshot: %s could not be written\n", path.c_str());
+  }
+
   void PumpIfNeeded() {
-    if (!m_options.automationOnMainThread) return;
+    // A host pumps its queue between its calls: its own windows, and the
+    // automation object's calls when the object lives on this thread.
+    if (!m_options.automationOnMainThread && !m_options.ui) return;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
@@ -372,6 +425,11 @@ class Session {
   AutomationServer& m_automation;
   const PreparedFolder& m_folder;
   std::vector<bool> m_present;
+  std::string m_lastBand;
+  bool m_shotSeveralBands = false;
+  bool m_shotBandChange = false;
+  bool m_shotRemoval = false;
+  int m_entered = 0;
   CallTiming m_timing;
   AnswerCounts m_answers;
   std::string m_lastReport;
@@ -490,7 +548,13 @@ int RunHost(const HostOptions& options) {
              {"setup_view_multiplier", "1"},
              {"setup_view_multiplier_extended", "1"},
              {"setup_not_work_zone", "1"},
-             {"setup_window_on_top", "1"}})
+             {"setup_window_on_top", "1"},
+             // Each window where it has been left before, none over another.
+             {"setup_cq_ww_x", "10"}, {"setup_cq_ww_y", "10"},
+             {"dxcc_x", "10"}, {"dxcc_y", "200"},
+             {"dxcc_extended_x", "620"}, {"dxcc_extended_y", "10"},
+             {"zone_search_x", "620"}, {"zone_search_y", "560"},
+             {"cont_x", "10"}, {"cont_y", "700"}})
       layout.settings.push_back(entry);
   }
   for (const auto& entry : HeaderSettings(log)) layout.settings.push_back(entry);
@@ -530,6 +594,7 @@ int RunHost(const HostOptions& options) {
   for (int number : session.Spread(o.removeSpread)) session.Delete(number);
   for (int i = 0; i < o.extraResults; ++i) session.Result("GetResult0");
   std::string report = session.Result("GetResult0");
+  session.Shoot("4-end-of-run");
   std::string exportReport;
   if (o.exportLog) exportReport = session.Export();
 

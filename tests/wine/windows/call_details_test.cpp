@@ -15,7 +15,7 @@
 #include "control/recording_details_fakes.h"
 #include "reports/memory_settings.h"
 #include "support/expect.h"
-#include "support/screenshot.h"
+#include "tools/host/screenshot.h"
 #include "ui/control/call_details.h"
 #include "ui/control/tool_window_applier.h"
 #include "ui/message_loop.h"

@@ -15,7 +15,7 @@
 
 #include "resources/resource_ids.h"
 #include "support/expect.h"
-#include "support/screenshot.h"
+#include "tools/host/screenshot.h"
 #include "ui/windows/continent_pages.h"
 #include "ui/windows/extended_multiplier_window.h"
 

@@ -15,7 +15,7 @@
 #include "engine/settings.h"
 #include "resources/resource_ids.h"
 #include "support/expect.h"
-#include "support/screenshot.h"
+#include "tools/host/screenshot.h"
 #include "ui/message_loop.h"
 #include "ui/windows/drawn_object.h"
 #include "ui/windows/gdi_canvas.h"

@@ -1,8 +1,9 @@
-// Screenshots of the test programs' windows for a person to look at: the
-// window's rectangle copied from the screen and written as a PNG file (no
-// compression, so no library is needed).
-#ifndef STATS_TESTS_WINE_SUPPORT_SCREENSHOT_H_
-#define STATS_TESTS_WINE_SUPPORT_SCREENSHOT_H_
+// Screenshots for a person to look at, of a window (the window tests) or of
+// the whole screen (the stand-in host's live contest): the rectangle copied
+// from the screen and written as a PNG file (no compression, so no library is
+// needed).
+#ifndef STATS_TOOLS_HOST_SCREENSHOT_H_
+#define STATS_TOOLS_HOST_SCREENSHOT_H_
 
 #include <windows.h>
 
@@ -123,6 +124,14 @@ inline bool WriteWindowPng(HWND window, const std::string& path) {
   return WritePng(path, r.right - r.left, r.bottom - r.top, rgb);
 }
 
+// The whole screen, written to `path`.
+inline bool WriteScreenPng(const std::string& path) {
+  const RECT r = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const std::vector<unsigned char> rgb = CaptureScreen(r);
+  if (rgb.empty()) return false;
+  return WritePng(path, r.right, r.bottom, rgb);
+}
+
 // The window painted afresh, then saved as screenshots/<name>.png of the
 // working folder; `settle` runs the program's own message loop in between.
 template <typename Settle>
@@ -135,4 +144,4 @@ inline bool SaveRepainted(HWND window, const std::string& name, Settle settle) {
 
 }  // namespace screenshot
 
-#endif  // STATS_TESTS_WINE_SUPPORT_SCREENSHOT_H_
+#endif  // STATS_TOOLS_HOST_SCREENSHOT_H_
