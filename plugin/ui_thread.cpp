@@ -1,5 +1,9 @@
 #include "plugin/ui_thread.h"
 
+#include <commctrl.h>
+
+#include <vector>
+
 #include "plugin/plugin_state.h"
 #include "ui/control/setup_cq_ww.h"
 #include "ui/control/win32_host_link.h"
@@ -21,6 +25,81 @@ HWND ApartmentWindowOfThisThread() {
   while ((window = FindWindowExW(HWND_MESSAGE, window, L"OleMainThreadWndClass", nullptr)))
     if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return window;
   return nullptr;
+}
+
+// The platform's input-method layer starts COM for a thread, on its own, the
+// first time one of the thread's windows gains or loses the activation, and
+// under wine it resolves its delayed imports then: the loader lock. The
+// window thread's windows open without the activation, so that first time
+// would come while they close, and so during the unloading, which holds that
+// lock. It is brought about here, at the thread's start, when the lock is
+// free, on a hidden window of the thread's own.
+void StartInputMethodLayer() {
+  HMODULE imm = GetModuleHandleW(L"imm32.dll");
+  if (!imm) return;
+  using GetContext = HIMC(WINAPI*)(HWND);
+  using SetActiveContext = BOOL(WINAPI*)(HWND, HIMC, BOOL);
+  using ReleaseContext = BOOL(WINAPI*)(HWND, HIMC);
+  auto getContext = reinterpret_cast<GetContext>(
+      reinterpret_cast<void*>(GetProcAddress(imm, "ImmGetContext")));
+  auto setActive = reinterpret_cast<SetActiveContext>(
+      reinterpret_cast<void*>(GetProcAddress(imm, "ImmSetActiveContext")));
+  auto release = reinterpret_cast<ReleaseContext>(
+      reinterpret_cast<void*>(GetProcAddress(imm, "ImmReleaseContext")));
+  if (!getContext || !setActive || !release) return;
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                nullptr, nullptr);
+  if (!window) return;
+  HIMC context = getContext(window);
+  setActive(window, context, FALSE);
+  if (context) release(window, context);
+  DestroyWindow(window);
+}
+
+// Appends `words` to a dialog template, then pads it to a whole DWORD.
+void AppendWords(std::vector<WORD>& to, std::initializer_list<WORD> words, bool align) {
+  to.insert(to.end(), words);
+  if (align && to.size() % 2) to.push_back(0);
+}
+
+void AppendItem(std::vector<WORD>& to, DWORD style, const wchar_t* className) {
+  DLGITEMTEMPLATE item = {};
+  item.style = style | WS_CHILD;
+  item.cx = 20;
+  item.cy = 20;
+  const WORD* raw = reinterpret_cast<const WORD*>(&item);
+  to.insert(to.end(), raw, raw + sizeof item / sizeof(WORD));
+  for (const wchar_t* c = className; *c; ++c) to.push_back(static_cast<WORD>(*c));
+  AppendWords(to, {0, 0, 0}, true);  // class end, no title, no creation data
+}
+
+INT_PTR CALLBACK NothingHandled(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// The common controls resolve their calls of the theme library on first use,
+// and under wine that resolution takes the loader lock; they are loaded
+// (and resolved anew) with this library. Closing a dialog, its tab control or
+// a box calls them for the first time, and the windows would close in the
+// unloading, which holds that lock. So a hidden dialog with a tab control and
+// a box is opened and closed here, at the thread's start, when the lock is
+// free.
+void StartCommonControls() {
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+  InitCommonControlsEx(&classes);
+  std::vector<WORD> layout;
+  DLGTEMPLATE dialog = {};
+  dialog.style = WS_POPUP;
+  dialog.cdit = 2;
+  dialog.cx = 60;
+  dialog.cy = 40;
+  const WORD* raw = reinterpret_cast<const WORD*>(&dialog);
+  layout.insert(layout.end(), raw, raw + sizeof dialog / sizeof(WORD));
+  AppendWords(layout, {0, 0, 0}, true);  // no menu, the dialog class, no title
+  AppendItem(layout, 0, WC_TABCONTROLW);
+  AppendItem(layout, BS_AUTOCHECKBOX, L"Button");
+  HWND window = CreateDialogIndirectParamW(
+      nullptr, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), nullptr,
+      &NothingHandled, 0);
+  if (window) DestroyWindow(window);
 }
 
 }  // namespace
@@ -54,13 +133,19 @@ void UiThread::Start() {
     Forget();  // no window this time; a later reset tries again
     return;
   }
-  // A thread begins by taking the loader lock; one that has not got past that
-  // when the library is unloaded could never answer the unloading.
+  // A thread begins by taking the loader lock, and before it says it runs it
+  // makes the window libraries resolve what they would otherwise resolve while
+  // its windows close (ThreadMain); one that has not got past that when the
+  // library is unloaded could never answer the unloading.
   WaitForSingleObject(m_started, kUnloadBound);
 }
 
 DWORD WINAPI UiThread::ThreadMain(void* data) {
   auto* self = static_cast<UiThread*>(data);
+  // Before `started`: Start waits for it in the export, outside the loader
+  // lock, so what needs the lock runs now and not in the unloading.
+  StartInputMethodLayer();
+  StartCommonControls();
   SetEvent(self->m_started);
   self->RunWindows();
   // Leave without ever returning into the library: the APC runs ExitThread in
