@@ -10,14 +10,25 @@
 #   RemoveData0 one QSO taken out of the full log (median)
 #   replay      a 12,000-QSO log fed again with a report after every QSO
 #               (AddData0 and GetResult0 for each, total)
+#   keystroke to windows
+#               with the control window and all four tool windows open
+#               (--ui, under Xvfb when there is no display), one typed
+#               character from CheckCall0 until the window thread has finished
+#               the update and painted its windows (median and p99); the
+#               stand-in host tells the end from outside the plug-in
+#               (tools/host/host_session.cpp, KeystrokeWatch)
 #
 # Usage: bash tools/bench.sh [sizes...]   (default: 1000 10000 50000)
+#        bash tools/bench.sh --keystroke-only [sizes...]
+#               only the keystroke row, added as a section to bench/latest.txt
 # Each log is played three times and every figure is the best of the three:
 # on a shared machine a single run is easily slowed by others.
 # Figures are as measured on this machine; nothing here passes or fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+keystrokeOnly=no
+if [ "${1:-}" = --keystroke-only ]; then keystrokeOnly=yes; shift; fi
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(1000 10000 50000)
 work=build/bench
@@ -49,7 +60,57 @@ figure() {
       if (name == kind) { split(substr($0, 23), f, " "); print f[field]; exit } }' "$1"
 }
 
+keystrokeCalls=40   # calls typed character by character with the windows open
+
+# The windows need a display; Xvfb stands in when there is none.
+onDisplay() {
+  if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a "$@"; fi
+}
+
+# keystrokes N R: one play of log N with the windows open, into
+# $work/keys-N-R.txt.
+keystrokes() {
+  echo "benchmark: $1 QSOs, run $2, keystrokes to the windows (Stats.dll under wine)" >&2
+  onDisplay wine build/win32/stats-host.exe --reload --result-every 0 --ui \
+    --keystrokes $keystrokeCalls --timing-only --folder "$work/keys-$1" "$work/log$1.cbr" \
+    >"$work/keys-$1-$2.txt" 2>"$work/keys-$1-$2.err"
+}
+
+# keystrokeRows: the row's lines, from the keystroke plays (best of the runs).
+keystrokeRows() {
+  local label field
+  echo "keystroke to windows, all four tool windows open:"
+  for field in 2 3; do
+    if [ $field = 2 ]; then label="  median (ms)"; else label="  p99 (ms)"; fi
+    printf '%-26s' "$label"
+    for n in "${sizes[@]}"; do
+      v=$(best keys "$n" "keystroke to windows" $field)
+      if [ -z "$v" ]; then printf '%12s' "-"; else awk -v v="$v" 'BEGIN { printf "%12.3f", v / 1000 }'; fi
+    done
+    if [ $field = 2 ]; then printf '   %s\n' "<= 5 at 50,000"; else printf '   %s\n' "<= 20 at 50,000"; fi
+  done
+  if [ ${#sizes[@]} -ge 2 ]; then
+    local a=${sizes[0]} b=${sizes[$((${#sizes[@]} - 1))]} ka kb
+    ka=$(best keys "$a" "keystroke to windows" 2)
+    kb=$(best keys "$b" "keystroke to windows" 2)
+    if [ -n "$ka" ] && [ -n "$kb" ]; then
+      printf '%-26s%s\n' "  median $b / $a" \
+        "$(awk -v a="$ka" -v b="$kb" 'BEGIN { printf "%.1fx", (a > 0 ? b / a : 0) }')   (target <= 2x)"
+    fi
+  fi
+}
+
+if [ "$keystrokeOnly" = yes ]; then
+  runs=1
+  for n in "${sizes[@]}"; do
+    [ -f "$work/log$n.cbr" ] ||
+      build/native/tools/stats-loggen --seed 2026 --qsos "$n" --out "$work/log$n.cbr" >/dev/null
+    keystrokes "$n" 1
+  done
+fi
+
 for n in "${sizes[@]}"; do
+  [ "$keystrokeOnly" = no ] || break
   log=$work/log$n.cbr
   [ -f "$log" ] || build/native/tools/stats-loggen --seed 2026 --qsos "$n" --out "$log" >/dev/null
   for r in $(seq 1 $runs); do
@@ -60,13 +121,15 @@ for n in "${sizes[@]}"; do
     wine build/win32/stats-host.exe --reload --result-every 0 --probe-calls $probes \
       --results $results --remove-spread $removals --timing-only \
       --folder "$work/host-$n" "$log" >"$work/wine-$n-$r.txt" 2>"$work/wine-$n-$r.err"
+    keystrokes "$n" "$r"
   done
 done
 
 replayLog=$work/log$replayQsos.cbr
-[ -f "$replayLog" ] ||
+[ "$keystrokeOnly" = yes ] || [ -f "$replayLog" ] ||
   build/native/tools/stats-loggen --seed 2026 --qsos "$replayQsos" --out "$replayLog" >/dev/null
 for r in $(seq 1 $runs); do
+  [ "$keystrokeOnly" = no ] || break
   echo "benchmark: replay of $replayQsos QSOs, run $r of $runs (native)" >&2
   build/native/tools/stats-native-bench --result-every 1 --probe-calls 0 --results 0 \
     --remove-spread 0 --folder "$work/native-replay" "$replayLog" >"$work/native-replay-$r.txt"
@@ -90,6 +153,31 @@ emulated="no"
 if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] || env | grep -q '^QEMU_' ||
    ! grep -qw 'lm\|ia32' /proc/cpuinfo 2>/dev/null; then
   emulated="yes"
+fi
+
+if [ "$keystrokeOnly" = yes ]; then
+  {
+    echo
+    echo "Keystroke to windows, $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD 2>/dev/null || echo none),"
+    echo "measured alone (bash tools/bench.sh --keystroke-only), one run of each log,"
+    echo "$keystrokeCalls calls typed character by character (keystrokes of 1 or 2 characters not counted);"
+    echo "load average (1, 5, 15 min) $loadBefore at the start, $(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo "?") at the end, on $(nproc) cores"
+    if [ "$emulated" = yes ]; then
+      echo "  NOTE: wine runs the 32-bit code through an x86 emulator (qemu-user) on this"
+      echo "  machine; these figures are far slower than on real Windows."
+    fi
+    printf '%-26s' ""
+    for n in "${sizes[@]}"; do printf '%12s' "$n QSOs"; done
+    printf '   %s\n' "target"
+    keystrokeRows
+    for n in "${sizes[@]}"; do
+      if ! grep -q '^keystroke to windows' "$work/keys-$n-1.txt"; then
+        echo "keystroke run of $n gave no figure; its output:"
+        sed 's/^/  /' "$work/keys-$n-1.txt" "$work/keys-$n-1.err" | tail -20
+      fi
+    done
+  } | tee -a bench/latest.txt
+  exit 0
 fi
 
 table() {
@@ -145,6 +233,7 @@ table() {
     echo "  machine; these figures are far slower than on real Windows."
   fi
   table wine
+  keystrokeRows
   echo
   echo "Native engine (stats-native-bench, no library boundary, no emulation):"
   table native

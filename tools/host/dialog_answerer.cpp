@@ -41,6 +41,37 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM out) {
   return TRUE;
 }
 
+struct Buttons {
+  int visible = 0;
+  bool ok = false;
+};
+
+BOOL CALLBACK CountButton(HWND child, LPARAM out) {
+  auto* buttons = reinterpret_cast<Buttons*>(out);
+  if (lstrcmpiA(ClassOf(child).c_str(), "Button") == 0 && IsWindowVisible(child)) {
+    ++buttons->visible;
+    if (GetDlgCtrlID(child) == IDOK) buttons->ok = true;
+  }
+  return TRUE;
+}
+
+std::string StaticTexts(HWND window) {
+  std::string text;
+  EnumChildWindows(window, &CollectStatic, reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+int ButtonOf(HeaderEnding ending) {
+  switch (ending) {
+    case HeaderEnding::kOk:
+      return IDOK;
+    case HeaderEnding::kCancelButton:
+      return IDCANCEL;
+    default:
+      return 0;
+  }
+}
+
 void Press(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -129,18 +160,40 @@ void DialogAnswerer::Answer(HWND window) {
     m_events.headerCall = call;
     m_events.headerOperators = operators;
     LeaveCriticalSection(m_lock);
+    Note(window, caption, ButtonOf(m_ending));
     m_answered.push_back(window);
     End(window, m_ending);
   } else if (caption == kOutputCaption) {
-    std::string text;
-    EnumChildWindows(window, &CollectStatic, reinterpret_cast<LPARAM>(&text));
+    std::string text = StaticTexts(window);
     EnterCriticalSection(m_lock);
     ++m_events.outputBoxes;
     m_events.outputTexts.push_back(text);
     LeaveCriticalSection(m_lock);
+    Note(window, caption, IDOK);
+    m_answered.push_back(window);
+    Press(window, IDOK);
+  } else if (m_boxThread && GetWindowThreadProcessId(window, nullptr) == m_boxThread) {
+    Note(window, caption, IDOK);
     m_answered.push_back(window);
     Press(window, IDOK);
   }
+}
+
+// Noted before the button is pressed, so a caller whose modal call has
+// returned finds the window among the events.
+void DialogAnswerer::Note(HWND window, const std::string& caption, int pressed) {
+  AnsweredWindow seen;
+  seen.caption = caption;
+  seen.text = StaticTexts(window);
+  seen.owned = GetWindow(window, GW_OWNER) != nullptr;
+  Buttons buttons;
+  EnumChildWindows(window, &CountButton, reinterpret_cast<LPARAM>(&buttons));
+  seen.visibleButtons = buttons.visible;
+  seen.okButton = buttons.ok;
+  seen.pressed = pressed;
+  EnterCriticalSection(m_lock);
+  m_events.answered.push_back(seen);
+  LeaveCriticalSection(m_lock);
 }
 
 }  // namespace host

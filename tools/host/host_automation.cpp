@@ -109,6 +109,17 @@ class HostObject final : public IDispatch {
     m_entry = call;
     LeaveCriticalSection(&m_lock);
   }
+  void SetServedEvent(HANDLE event) {
+    EnterCriticalSection(&m_lock);
+    m_served = event;
+    LeaveCriticalSection(&m_lock);
+  }
+  void Counts(int* frequencyReads, std::size_t* entryFieldReads) {
+    EnterCriticalSection(&m_lock);
+    *frequencyReads = m_log.frequencyReads;
+    *entryFieldReads = m_log.entryFieldReads.size();
+    LeaveCriticalSection(&m_lock);
+  }
   AutomationLog Log() {
     EnterCriticalSection(&m_lock);
     AutomationLog copy = m_log;
@@ -132,6 +143,7 @@ class HostObject final : public IDispatch {
         EnterCriticalSection(&m_lock);
         double hertz = m_frequency;
         ++m_log.frequencyReads;
+        if (m_served) SetEvent(m_served);
         LeaveCriticalSection(&m_lock);
         if (result) {
           VariantInit(result);
@@ -152,6 +164,7 @@ class HostObject final : public IDispatch {
         EnterCriticalSection(&m_lock);
         std::string text = index.lVal == kCallEntryField ? m_entry : std::string();
         m_log.entryFieldReads.push_back(index.lVal);
+        if (m_served) SetEvent(m_served);
         LeaveCriticalSection(&m_lock);
         if (result) {
           VariantInit(result);
@@ -188,6 +201,7 @@ class HostObject final : public IDispatch {
   bool m_failing = false;
   std::string m_entry;
   AutomationLog m_log;
+  HANDLE m_served = nullptr;  // set after every read served, when given
 };
 
 namespace {
@@ -256,6 +270,16 @@ void AutomationServer::SetFailing(bool failing) {
 
 void AutomationServer::SetEntry(const std::string& call) {
   if (m_object) m_object->SetEntry(call);
+}
+
+void AutomationServer::SetServedEvent(HANDLE event) {
+  if (m_object) m_object->SetServedEvent(event);
+}
+
+void AutomationServer::ReadCounts(int* frequencyReads, std::size_t* entryFieldReads) const {
+  *frequencyReads = 0;
+  *entryFieldReads = 0;
+  if (m_object) m_object->Counts(frequencyReads, entryFieldReads);
 }
 
 AutomationLog AutomationServer::Log() const {

@@ -90,6 +90,12 @@ class AutomationServer {
 
   AutomationLog Log() const;
 
+  // For a host that waits for the plug-in's reads: `event` (or null) is set
+  // each time a ReadFrequency or ReadEntryField has been counted; the counts
+  // so far, without copying the log.
+  void SetServedEvent(HANDLE event);
+  void ReadCounts(int* frequencyReads, std::size_t* entryFieldReads) const;
+
  private:
   static DWORD WINAPI ThreadMain(void* self);
   bool Register(std::string* error);

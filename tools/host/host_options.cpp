@@ -25,6 +25,8 @@ const char* Usage() {
          "                      fields call, zone, sent, freq (kHz), mode, time (hhmm)\n"
          "  --remove-spread K   delete K QSOs spread over the log\n"
          "  --probe-calls K     type K calls of the log again (CheckCall0 only)\n"
+         "  --keystrokes K      with --ui: type K calls of the log again, timing each\n"
+         "                      keystroke from CheckCall0 to the windows painted\n"
          "  --results K         K more GetResult0 calls at the end\n"
          "  --export            then run a Cabrillo export (answers the dialogs)\n"
          "  --cancel-header     cancel the Cabrillo header dialog instead of confirming\n"
@@ -128,6 +130,8 @@ bool ParseOptions(int argc, char** argv, HostOptions& o, std::string* error) {
       if (!ParseInt(v, 0, o.removeSpread)) return fail("bad --remove-spread");
     } else if (arg == "--probe-calls") {
       if (!ParseInt(v, 0, o.probeCalls)) return fail("bad --probe-calls");
+    } else if (arg == "--keystrokes") {
+      if (!ParseInt(v, 0, o.keystrokeCalls)) return fail("bad --keystrokes");
     } else if (arg == "--results") {
       if (!ParseInt(v, 0, o.extraResults)) return fail("bad --results");
     } else if (arg == "--report-file") o.reportFile = v;

@@ -31,6 +31,7 @@ struct HostOptions {
   std::vector<QsoEdit> edits;
   int removeSpread = 0;
   int probeCalls = 0;
+  int keystrokeCalls = 0;    // with --ui: calls typed, each keystroke waited for
   int extraResults = 0;
   bool exportLog = false;
   bool confirmHeader = true;

@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -140,6 +141,152 @@ void PrintUnresolved(const HostLog& log) {
   if (log.unresolved.size() > kShown) Print("  ...\n");
 }
 
+// Knowing, from outside the plug-in, when the window thread has finished the
+// update that a CheckCall0 posted and painted its windows, so that a keystroke
+// can be timed through the library without a change to it:
+//
+// 1. The update's last call of the host object is ReadEntryField for a call of
+//    one or two characters (the update ends there), ReadFrequency otherwise;
+//    the object sets an event as it counts each read. Once that read is
+//    counted the window thread is inside the update, past the message loop's
+//    retrieval of WM_CALL_DETAILS.
+// 2. Then a mark is posted to the window thread (a registered message, with
+//    no window: the loop hands it to no window procedure, so the plug-in does
+//    nothing with it). Posted messages are retrieved in the order posted, and
+//    the COM wait of the update's own host calls takes only COM's, DDE's,
+//    sent and paint messages, never this one; so the thread retrieves the
+//    mark only back in its loop, after the update's handler has returned. A
+//    WH_GETMESSAGE hook of this program on that thread (called as a message
+//    is retrieved, on that thread) notes the mark's number, with the time.
+// 3. The repaints the update asked for are WM_PAINTs, which the loop takes
+//    only when no posted message is left, so after the mark. The host waits
+//    until no visible window of the thread has an update region left (each
+//    WM_PAINT validated by its BeginPaint), then posts a second mark: the
+//    thread retrieves it once the last paint's handler has returned. Its
+//    retrieval time ends the measurement.
+class KeystrokeWatch {
+ public:
+  KeystrokeWatch() {
+    s_mark = RegisterWindowMessageW(L"stats-host keystroke mark");
+    s_seen = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  }
+  ~KeystrokeWatch() {
+    if (m_hook) UnhookWindowsHookEx(m_hook);
+    if (s_seen) CloseHandle(s_seen);
+    s_seen = nullptr;
+  }
+  KeystrokeWatch(const KeystrokeWatch&) = delete;
+  KeystrokeWatch& operator=(const KeystrokeWatch&) = delete;
+
+  // The visible dialogs of this process on threads other than this one: the
+  // plug-in's control window and tool windows. True once `count` of them are
+  // shown on one thread, whose messages the hook then watches.
+  bool Attach(int count) {
+    Windows found;
+    EnumWindows(&KeystrokeWatch::NoteWindow, reinterpret_cast<LPARAM>(&found));
+    m_mostShown = 0;
+    DWORD thread = 0;
+    for (const auto& f : found) {
+      if (f.second > m_mostShown) thread = f.first;
+      if (f.second > m_mostShown) m_mostShown = f.second;
+    }
+    if (m_mostShown < count) return false;
+    if (!m_hook || thread != m_thread) {
+      if (m_hook) UnhookWindowsHookEx(m_hook);
+      m_thread = thread;
+      m_hook = SetWindowsHookExW(WH_GETMESSAGE, &KeystrokeWatch::Hook, nullptr, m_thread);
+    }
+    return m_hook != nullptr;
+  }
+  // The most dialogs the last Attach found shown on one thread.
+  int MostShown() const { return m_mostShown; }
+
+  // Posts a mark and waits until the window thread has retrieved it; its
+  // counter reading then, or 0 when it did not come within `ms`.
+  LONGLONG Mark(DWORD ms, const std::function<void()>& pump) {
+    const LONG number = ++m_posted;
+    if (!PostThreadMessageW(m_thread, s_mark, 0, number)) return 0;
+    const DWORD begin = GetTickCount();
+    for (;;) {
+      if (s_seenNumber == number) return s_seenAt;
+      if (GetTickCount() - begin > ms) return 0;
+      pump();
+      MsgWaitForMultipleObjects(1, &s_seen, FALSE, 50, QS_ALLINPUT);
+    }
+  }
+
+  // True once no visible window of the thread waits for its WM_PAINT, false
+  // after `ms`.
+  bool PaintsTaken(DWORD ms) {
+    const DWORD begin = GetTickCount();
+    for (;;) {
+      bool pending = false;
+      EnumThreadWindows(m_thread, &KeystrokeWatch::NotePending, reinterpret_cast<LPARAM>(&pending));
+      if (!pending) return true;
+      if (GetTickCount() - begin > ms) return false;
+      Sleep(0);
+    }
+  }
+
+ private:
+  // Visible dialogs of this process by thread, other than this thread.
+  using Windows = std::map<DWORD, int>;
+
+  static BOOL CALLBACK NoteWindow(HWND window, LPARAM data) {
+    auto* found = reinterpret_cast<Windows*>(data);
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (process == GetCurrentProcessId() && thread != GetCurrentThreadId() &&
+        IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0)
+      ++(*found)[thread];
+    return TRUE;
+  }
+
+  static bool HasUpdate(HWND window) {
+    return IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE);
+  }
+  static BOOL CALLBACK NoteChildPending(HWND window, LPARAM data) {
+    if (!HasUpdate(window)) return TRUE;
+    *reinterpret_cast<bool*>(data) = true;
+    return FALSE;
+  }
+  static BOOL CALLBACK NotePending(HWND window, LPARAM data) {
+    bool* pending = reinterpret_cast<bool*>(data);
+    if (HasUpdate(window)) *pending = true;
+    else if (IsWindowVisible(window)) EnumChildWindows(window, &KeystrokeWatch::NoteChildPending, data);
+    return *pending ? FALSE : TRUE;
+  }
+
+  // Runs on the window thread as it retrieves a message.
+  static LRESULT CALLBACK Hook(int code, WPARAM removed, LPARAM data) {
+    const MSG* msg = reinterpret_cast<const MSG*>(data);
+    if (code == HC_ACTION && removed == PM_REMOVE && msg->message == s_mark && !msg->hwnd) {
+      LARGE_INTEGER now;
+      QueryPerformanceCounter(&now);
+      s_seenAt = now.QuadPart;
+      s_seenNumber = static_cast<LONG>(msg->lParam);
+      SetEvent(s_seen);
+    }
+    return CallNextHookEx(nullptr, code, removed, data);
+  }
+
+  static UINT s_mark;
+  static HANDLE s_seen;
+  static volatile LONGLONG s_seenAt;
+  static volatile LONG s_seenNumber;
+  HHOOK m_hook = nullptr;
+  DWORD m_thread = 0;
+  LONG m_posted = 0;
+  int m_mostShown = 0;
+};
+
+UINT KeystrokeWatch::s_mark = 0;
+HANDLE KeystrokeWatch::s_seen = nullptr;
+volatile LONGLONG KeystrokeWatch::s_seenAt = 0;
+volatile LONG KeystrokeWatch::s_seenNumber = 0;
+
 class Session {
  public:
   Session(const HostOptions& options, HostLog& log, const CtyFile& cty, PluginLibrary& plugin,
@@ -198,6 +345,97 @@ class Session {
       m_answers.Add("CheckCall0", answer);
       PumpIfNeeded();
     }
+  }
+
+  // The operator typing calls with every tool window open: each keystroke
+  // timed from CheckCall0 until the window thread has finished the update it
+  // posted and painted (KeystrokeWatch says how that is known). Keystrokes
+  // of one or two characters end the update early and are waited for but
+  // not counted. Waits that run out (a window thread that does not answer)
+  // are counted apart, never as figures.
+  void Keystrokes(int count) {
+    if (!m_options.ui || count <= 0) return;
+    KeystrokeWatch watch;
+    HANDLE served = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    m_automation.SetServedEvent(served);
+    auto pump = [this] { PumpIfNeeded(); };
+    // The control window and its four tool windows open: the first update
+    // opens them, so calls are typed until they are there. The zone flags
+    // window opens hidden, so four of the five dialogs are shown.
+    const std::vector<int> warmUp = Spread(count);
+    bool attached = false;
+    const DWORD begin = GetTickCount();
+    for (std::size_t i = 0; !attached && GetTickCount() - begin < 60000; ++i) {
+      HostQso& entry = m_log.qsos[warmUp[i % warmUp.size()] - 1];
+      m_automation.SetFrequency(static_cast<double>(entry.qso.freqHz));
+      TypeCall(entry);
+      m_automation.SetEntry(std::string());
+      const DWORD settle = GetTickCount();
+      while (!(attached = watch.Attach(4)) && GetTickCount() - settle < 2000) {
+        PumpIfNeeded();
+        Sleep(20);
+      }
+    }
+    if (!attached) {
+      Printf("keystrokes: the control window and its tool windows did not appear (%d shown)\n",
+             watch.MostShown());
+      m_automation.SetServedEvent(nullptr);
+      CloseHandle(served);
+      return;
+    }
+    // Whatever the warm-up left in the queue is handled first.
+    watch.PaintsTaken(5000);
+    watch.Mark(5000, pump);
+
+    for (int number : Spread(count)) {
+      HostQso& entry = m_log.qsos[number - 1];
+      const PluginQso& qso = entry.qso;
+      m_automation.SetFrequency(static_cast<double>(qso.freqHz));
+      if (entry.typing.empty()) ResolveTyping(m_cty, qso.call, entry.typing);
+      char zone[100];
+      for (const TypedCall& typed : entry.typing) {
+        m_automation.SetEntry(typed.text);
+        const bool full = typed.text.size() > 2;
+        int frequencyReads = 0;
+        std::size_t entryReads = 0;
+        m_automation.ReadCounts(&frequencyReads, &entryReads);
+        zone[0] = '\0';
+        LONGLONG t = m_timing.Start();
+        int answer = m_plugin.CheckCall(typed.text.c_str(), qso.mode.c_str(), typed.prefix.c_str(),
+                                        typed.zone, qso.band.c_str(), qso.band.c_str(), zone);
+        m_answers.Add("CheckCall0", answer);
+        // 1. The update's last host read.
+        bool read = false;
+        const DWORD asked = GetTickCount();
+        while (!read && GetTickCount() - asked < 5000) {
+          PumpIfNeeded();
+          int f = 0;
+          std::size_t e = 0;
+          m_automation.ReadCounts(&f, &e);
+          read = full ? f > frequencyReads : e > entryReads;
+          if (!read) MsgWaitForMultipleObjects(1, &served, FALSE, 50, QS_ALLINPUT);
+        }
+        // 2. The update's handler returned; 3. its paints done.
+        LONGLONG done = read ? watch.Mark(5000, pump) : 0;
+        if (done && !watch.PaintsTaken(5000)) done = 0;
+        if (done) done = watch.Mark(5000, pump);
+        if (!done) {
+          ++m_keystrokeTimeouts;
+        } else if (full) {
+          m_timing.Add("keystroke to windows",
+                       static_cast<double>(done - t) * 1e6 / static_cast<double>(Frequency()));
+        }
+      }
+      m_automation.SetEntry(std::string());
+    }
+    m_automation.SetServedEvent(nullptr);
+    CloseHandle(served);
+  }
+
+  static LONGLONG Frequency() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart;
   }
 
   int Add(const PluginQso& qso, const char* kind) {
@@ -436,6 +674,7 @@ class Session {
   int m_resultOutNotMinusOne = 0;
   int m_deleted = 0;
   int m_edited = 0;
+  int m_keystrokeTimeouts = 0;
   double m_feedSeconds = 0;
   DialogEvents m_dialogs;
 };
@@ -589,6 +828,12 @@ int RunHost(const HostOptions& options) {
   session.OpenRun(0, "ResetStats0");
   session.Feed();
   if (o.probeCalls > 0) session.Probe(o.probeCalls);
+  if (o.keystrokeCalls > 0) {
+    // The worked zones and countries come from a result pass: the windows
+    // then have marks to paint, as in a contest.
+    session.Result("GetResult0 (before keystrokes)");
+    session.Keystrokes(o.keystrokeCalls);
+  }
   for (int number : o.removals) session.Delete(number);
   for (const auto& edit : o.edits) session.Edit(edit);
   for (int number : session.Spread(o.removeSpread)) session.Delete(number);
@@ -632,6 +877,9 @@ int RunHost(const HostOptions& options) {
   if (session.m_deleted || session.m_edited)
     Printf("  log changes: %d deleted, %d edited\n", session.m_deleted, session.m_edited);
 
+  if (session.m_keystrokeTimeouts)
+    Printf("  keystrokes: %d not finished within 5 s, left out of the figures\n",
+           session.m_keystrokeTimeouts);
   Printf("  replay: %lu QSOs in %.1f s\n", static_cast<unsigned long>(log.qsos.size()),
          session.m_feedSeconds);
   PrintUnresolved(log);
@@ -664,6 +912,7 @@ int RunHost(const HostOptions& options) {
   Print("\n== time spent in the plug-in ==\n");
   Print(session.m_timing.Table({"ResetStats0", "CheckCall0", "IsValidExchg0", "AddData0",
                                 "reload (all AddData0)", "replay with reports", "GetResult0", "RemoveData0",
+                                "keystroke to windows",
                                 "AddData0 (edit)", "export ResetStats0", "export AddData0",
                                 "export GetResult0"}));
 

@@ -9,13 +9,13 @@
 // answer. Prints one line per case and exits non-zero when any case fails.
 #include <windows.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "tools/host/dialog_answerer.h"
 #include "tools/host/export_names.h"
 #include "support/checks.h"
 #include "tools/host/host_date.h"
@@ -215,72 +215,17 @@ std::string Result(const Exports& dll, int* out) {
 
 // ---- modal windows on the host's thread -------------------------------------
 
-// What a helper thread saw of the first dialog window of the host's thread
-// (a message box or the header dialog) before it pressed a button in it.
-struct BoxSeen {
-  int press = IDOK;
-  std::atomic<bool> found{false};
-  std::string caption;
-  std::string text;  // the last non-empty static text
-  bool owned = true;
-  int visibleButtons = 0;
-  bool okButton = false;
-};
-
-DWORD g_mainThread = 0;
-
-BOOL CALLBACK InspectBoxChild(HWND child, LPARAM param) {
-  BoxSeen& seen = *reinterpret_cast<BoxSeen*>(param);
-  char cls[64] = {}, text[256] = {};
-  GetClassNameA(child, cls, sizeof cls);
-  GetWindowTextA(child, text, sizeof text);
-  if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child)) {
-    ++seen.visibleButtons;
-    if (GetDlgCtrlID(child) == IDOK) seen.okButton = true;
-  }
-  if (lstrcmpiA(cls, "Static") == 0 && text[0]) seen.text = text;
-  return TRUE;
-}
-
-BOOL CALLBACK FindBox(HWND window, LPARAM result) {
-  char cls[64] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  if (std::strcmp(cls, "#32770") == 0 && GetWindowThreadProcessId(window, nullptr) == g_mainThread) {
-    *reinterpret_cast<HWND*>(result) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// Waits for the window, notes what it shows, and presses the button.
-DWORD WINAPI DismissBox(LPVOID param) {
-  BoxSeen& seen = *static_cast<BoxSeen*>(param);
-  for (int i = 0; i < 300; ++i) {
-    HWND box = nullptr;
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
-    if (box && IsWindowVisible(box)) {
-      Sleep(200);  // let it finish initialising before it is read
-      char caption[256] = {};
-      GetWindowTextA(box, caption, sizeof caption);
-      seen.caption = caption;
-      seen.owned = GetWindow(box, GW_OWNER) != nullptr;
-      EnumChildWindows(box, InspectBoxChild, reinterpret_cast<LPARAM>(&seen));
-      seen.found = true;
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(seen.press, BN_CLICKED), 0);
-      return 0;
-    }
-    Sleep(50);
-  }
-  return 1;
-}
-
-// Runs `call` on this thread while a helper answers the window it opens.
+// Runs `call` on this thread while the host's answerer ends the windows it
+// opens: the header dialog (confirmed or cancelled) and any message box this
+// thread shows, whatever its caption. Returns what the answerer saw of them.
 template <typename Call>
-void WithDismisser(BoxSeen* seen, Call call) {
-  HANDLE dismisser = CreateThread(nullptr, 0, DismissBox, seen, 0, nullptr);
+host::DialogEvents Answering(bool confirmHeader, Call call) {
+  host::DialogAnswerer answerer(confirmHeader);
+  answerer.AnswerBoxesOf(GetCurrentThreadId());
+  answerer.Start();
   call();
-  WaitForSingleObject(dismisser, 20000);
-  CloseHandle(dismisser);
+  answerer.Stop();
+  return answerer.Events();
 }
 
 // Ends a test that hangs (a box nobody closes, an unload that waits forever).
@@ -551,27 +496,34 @@ HWND MakeHostWindow() {
 void HeaderDialogAndExport(const Exports& dll) {
   HWND hostWindow = MakeHostWindow();
 
-  BoxSeen cancelled;
-  cancelled.press = IDCANCEL;
   int answer = 0;
-  WithDismisser(&cancelled, [&] { answer = CallReset(dll, 1); });
-  Check(cancelled.found, "ResetStats0 with an export request runs the header dialog");
+  const host::DialogEvents cancelled =
+      Answering(/*confirmHeader=*/false, [&] { answer = CallReset(dll, 1); });
+  Check(cancelled.headerDialogs == 1 && cancelled.answered.size() == 1 &&
+            cancelled.answered.front().pressed == IDCANCEL,
+        "ResetStats0 with an export request runs the header dialog");
   CheckInt(answer, 1, "ResetStats0 with a cancelled header dialog");
   int out;
   Result(dll, &out);  // no export now: a message box here would hang the test
   Check(FilesLike("*.cbr").empty(), "no Cabrillo file after a cancelled header dialog");
 
-  BoxSeen confirmed;
-  WithDismisser(&confirmed, [&] { answer = CallReset(dll, 1); });
-  Check(confirmed.found, "ResetStats0 runs the header dialog again");
+  const host::DialogEvents confirmed =
+      Answering(/*confirmHeader=*/true, [&] { answer = CallReset(dll, 1); });
+  Check(confirmed.headerDialogs == 1 && confirmed.answered.size() == 1 &&
+            confirmed.answered.front().pressed == IDOK,
+        "ResetStats0 runs the header dialog again");
   CheckInt(answer, 1, "ResetStats0 with a confirmed header dialog");
   CheckText(Setting("Operators"), "DL1ABC", "settings: the dialog's Operators stored");
   CheckInt(CallQso(dll.addData, kFirstQso), 1, "AddData0 in the export run");
 
   const bool hostActive = GetActiveWindow() == hostWindow;
-  BoxSeen output;
-  WithDismisser(&output, [&] { Result(dll, &out); });
-  Check(output.found, "GetResult0 in the export run tells the file in a message box");
+  const host::DialogEvents outputEvents =
+      Answering(/*confirmHeader=*/true, [&] { Result(dll, &out); });
+  Check(outputEvents.answered.size() == 1,
+        "GetResult0 in the export run tells the file in a message box",
+        std::to_string(outputEvents.answered.size()) + " windows");
+  const host::AnsweredWindow output =
+      outputEvents.answered.empty() ? host::AnsweredWindow() : outputEvents.answered.front();
   CheckText(output.caption, "Output", "the export's box caption");
   if (hostActive)
     Check(output.owned, "the export's box is owned by the host's active window");
@@ -590,11 +542,12 @@ void HeaderDialogAndExport(const Exports& dll) {
 void SetupBox(const Exports& dll) {
   // An active window of the host's thread must not become the box's owner.
   HWND hostWindow = MakeHostWindow();
-  BoxSeen box;
-  WithDismisser(&box, [&] { dll.setup(); });
+  const host::DialogEvents events = Answering(/*confirmHeader=*/false, [&] { dll.setup(); });
   DestroyWindow(hostWindow);
-  Check(box.found, "SetupSet0 shows a message box");
-  if (!box.found) return;
+  Check(events.answered.size() == 1, "SetupSet0 shows a message box",
+        std::to_string(events.answered.size()) + " windows");
+  if (events.answered.empty()) return;
+  const host::AnsweredWindow& box = events.answered.front();
   CheckText(box.text, "No additional setup for this contest", "SetupSet0 box text");
   CheckText(box.caption, "Error", "SetupSet0 box has the default caption");
   Check(!box.owned, "SetupSet0 box has no owner window");
@@ -609,7 +562,6 @@ int main(int argc, char** argv) {
     std::printf("usage: %s path\\to\\Stats.dll\n", argv[0]);
     return 2;
   }
-  g_mainThread = GetCurrentThreadId();
   CloseHandle(CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr));
 
   char dllPath[MAX_PATH];
