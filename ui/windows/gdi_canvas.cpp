@@ -23,10 +23,10 @@ void GdiCanvas::FocusRect(const Rect& r) {
   DrawFocusRect(m_dc, &rect);
 }
 
-void GdiCanvas::SelectPen(const PenSpec& spec) {
+void GdiCanvas::SelectPen(const PenSpec& pen) {
   SelectedPen selected;
-  selected.pen.Reset(CreatePen(spec.style == PenSpec::kDotted ? PS_DOT : PS_SOLID, spec.width,
-                               spec.colour));
+  selected.pen.Reset(CreatePen(pen.style == PenSpec::kDotted ? PS_DOT : PS_SOLID, pen.width,
+                               pen.colour));
   selected.guard = std::make_unique<SelectionGuard>(m_dc, selected.pen.get());
   m_pens.push_back(std::move(selected));
 }
