@@ -10,8 +10,9 @@
 // the whole call, the window thread only while it touches the state, never
 // while it calls the host object, sends to another thread or waits (the host
 // object answers only when the host's thread is free, and that thread may be
-// waiting for the lock). A window that wants to draw after the lock is
-// released draws from Snapshot(), a copy taken under it. Outside the lock only
+// waiting for the lock). A window that draws after the lock is released draws
+// from a copy taken under it (the info button's data, the call-details
+// update's locked copy). Outside the lock only
 // three things are touched: m_detailsIdle, which is atomic, the settings
 // file, whose platform service both threads may share, and m_callDetails,
 // which only the user-interface thread ever touches.
@@ -21,7 +22,6 @@
 #include <mutex>
 #include <string>
 
-#include "engine/contest_snapshot.h"
 #include "engine/contest_state.h"
 #include "reports/report_state.h"
 #include "ui/control/call_details.h"
@@ -44,12 +44,6 @@ struct PluginState : ContestState, ReportState {
 
   // Serialises the host's calls with the user-interface thread's updates.
   std::mutex m_lock;
-
-  // For the user-interface thread: the windows' view, taken under the lock.
-  ContestSnapshot Snapshot() {
-    std::lock_guard<std::mutex> hold(m_lock);
-    return TakeSnapshot(*this);
-  }
 };
 
 #endif  // STATS_PLUGIN_PLUGIN_STATE_H_
